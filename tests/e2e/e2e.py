@@ -1,0 +1,145 @@
+"""End-to-end cases: run a built program on prepared files and compare every
+byte it leaves (standard output, standard error, exit code, files written).
+
+One table of cases per program, run by more than one runner: `native` runs the
+POSIX build directly, `wine` runs the Windows build under Wine.
+
+    python3 e2e.py --cases airtally --runner native --exe build/airtally --work DIR
+"""
+import argparse
+import dataclasses
+import importlib
+import os
+import shutil
+import subprocess
+import sys
+from pathlib import Path
+from typing import Callable, Optional
+
+
+def cp1251(text: str) -> bytes:
+    return text.encode("cp1251")
+
+
+def cp866(text: str) -> bytes:
+    return text.encode("cp866")
+
+
+@dataclasses.dataclass
+class Case:
+    name: str
+    args: list = dataclasses.field(default_factory=list)
+    stdin: bytes = b""
+    # Files laid out before the run: path relative to the case folder -> bytes.
+    files: dict = dataclasses.field(default_factory=dict)
+    stdout: bytes = b""
+    # "{module}" stands for the program's own file name.
+    stderr: bytes = b""
+    exit: int = 0
+    # Files expected after the run: path -> bytes, or None for "must not exist".
+    out_files: dict = dataclasses.field(default_factory=dict)
+    # Runners the case is for; a case only Windows can show names "wine" alone.
+    runners: tuple = ("native", "wine")
+    # Called with (case folder, runner) before the run, for what files cannot say.
+    setup: Optional[Callable] = None
+
+
+@dataclasses.dataclass
+class Result:
+    stdout: bytes
+    stderr: bytes
+    exit: int
+
+
+class NativeRunner:
+    name = "native"
+
+    def __init__(self, exe: Path):
+        self.exe = exe
+        self.module = exe.name
+
+    def run(self, case: Case, folder: Path) -> Result:
+        env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": str(folder / "home"),
+            "XDG_CONFIG_HOME": str(folder / "config"),
+            "LANG": "C.UTF-8",
+        }
+        done = subprocess.run([str(self.exe)] + case.args, input=case.stdin, cwd=folder,
+                              env=env, capture_output=True, timeout=60)
+        return Result(done.stdout, done.stderr, done.returncode)
+
+
+RUNNERS = {"native": NativeRunner}
+
+
+def first_difference(expected: bytes, actual: bytes) -> str:
+    at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b),
+              min(len(expected), len(actual)))
+    start = max(0, at - 40)
+    return (f"first difference at byte {at} (lengths {len(expected)} and {len(actual)})\n"
+            f"  expected: {expected[start:at + 40]!r}\n"
+            f"  actual:   {actual[start:at + 40]!r}")
+
+
+def check(case: Case, runner, work: Path) -> list:
+    folder = work / case.name
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for name, data in case.files.items():
+        path = folder / name
+        path.parent.mkdir(parents=True, exist_ok=True)
+        path.write_bytes(data)
+    if case.setup:
+        case.setup(folder, runner)
+    result = runner.run(case, folder)
+    problems = []
+    if result.exit != case.exit:
+        problems.append(f"exit code {result.exit}, expected {case.exit}")
+    expected_stderr = case.stderr.replace(b"{module}", runner.module.encode())
+    for what, expected, actual in (("stdout", case.stdout, result.stdout),
+                                   ("stderr", expected_stderr, result.stderr)):
+        if expected != actual:
+            problems.append(f"{what}: " + first_difference(expected, actual))
+    for name, expected in case.out_files.items():
+        path = folder / name
+        if expected is None:
+            if path.exists():
+                problems.append(f"{name}: exists, expected none")
+        elif not path.is_file():
+            problems.append(f"{name}: missing")
+        elif path.read_bytes() != expected:
+            problems.append(f"{name}: " + first_difference(expected, path.read_bytes()))
+    return problems
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cases", required=True, help="module of cases, e.g. airtally")
+    parser.add_argument("--runner", required=True, choices=sorted(RUNNERS))
+    parser.add_argument("--exe", required=True, type=Path)
+    parser.add_argument("--work", required=True, type=Path)
+    parser.add_argument("--only", help="run the case of this name alone")
+    options = parser.parse_args()
+    sys.path.insert(0, str(Path(__file__).parent))
+    cases = importlib.import_module(f"cases_{options.cases}").CASES
+    runner = RUNNERS[options.runner](options.exe.resolve())
+    passed = failed = 0
+    for case in cases:
+        if options.runner not in case.runners or (options.only and case.name != options.only):
+            continue
+        problems = check(case, runner, options.work.resolve())
+        if problems:
+            failed += 1
+            print(f"FAIL {case.name}")
+            for problem in problems:
+                print("    " + problem.replace("\n", "\n    "))
+        else:
+            passed += 1
+            print(f"ok   {case.name}")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed or not passed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
