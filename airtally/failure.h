@@ -22,6 +22,18 @@ enum Place : uint32_t {
   kPlaceCloseLog = 0x00408B4C,
   kPlaceTakeEcho = 0x00408C08,
   kPlaceConvert = 0x00408C2C,
+  kPlaceListing = 0x00409110,
+  kPlaceEnterPrompt = 0x00409134,
+  kPlaceEnterRead = 0x00409150,
+  kPlaceDesktop = 0x0040916C,
+  kPlaceCreateReport = 0x00409210,
+  kPlaceWriteReport = 0x00409238,
+  kPlaceCloseReport = 0x00409260,
+  kPlaceSummaryLine = 0x00409314,
+  kPlaceSummaryEcho = 0x00409340,
+  kPlaceCreateSummary = 0x00409384,
+  kPlaceWriteSummary = 0x004093A8,
+  kPlaceCloseSummary = 0x004093CC,
   kPlaceFlush = 0x00408F90,
 };
 

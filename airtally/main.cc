@@ -3,25 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "airtally/advertising_report.h"
+#include "airtally/airtime_summary.h"
+#include "airtally/console.h"
 #include "airtally/failure.h"
 #include "airtally/log_scan.h"
 #include "airtally/run_state.h"
 #include "airtally/texts.h"
-#include "edge/line_reader.h"
 #include "edge/os_error.h"
 #include "edge/output_stream.h"
 #include "edge/platform.h"
 
 namespace airtally {
 namespace {
-
-// The console: what the operator sees and types, for the whole run.
-struct Console {
-  edge::File output_file = edge::OpenStandardStream(edge::StandardStream::kOutput);
-  edge::File input_file = edge::OpenStandardStream(edge::StandardStream::kInput);
-  edge::OutputStream output{&output_file, output_file.is_console()};
-  edge::LineReader input{&input_file};
-};
 
 Failure AskCountingMode(Console& console, RunState& state) {
   edge::OsError error = console.output.WriteLine(kCountingModePrompt);
@@ -49,6 +43,9 @@ Failure Run(const std::vector<std::string>& arguments, Console& console, RunStat
   if (Failure failure = AskCountingMode(console, state)) return failure;
   const std::string list_name = arguments.size() > 1 ? arguments[1] : std::string();
   if (Failure failure = ScanListed(list_name, console, state)) return failure;
+  const Failure failure = state.search_mode() ? RunAirtimeSummary(state, console)
+                                              : RunAdvertisingReport(state.clip_tally, console);
+  if (failure) return failure;
   return InOutFailure(console.output.Flush(), kPlaceFlush);
 }
 
