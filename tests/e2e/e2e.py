@@ -42,6 +42,10 @@ class Case:
     runners: tuple = ("native", "wine")
     # Called with (case folder, runner) before the run, for what files cannot say.
     setup: Optional[Callable] = None
+    # Where the host's record of the Desktop folder points, relative to the
+    # case folder (the folder itself is only made when `files` holds one of
+    # its files); None: the host has no such record.
+    desktop: Optional[str] = "Desktop"
 
 
 @dataclasses.dataclass
@@ -59,6 +63,12 @@ class NativeRunner:
         self.module = exe.name
 
     def run(self, case: Case, folder: Path) -> Result:
+        if case.desktop is not None:
+            # The XDG user-dirs file is where a Linux desktop records the folder.
+            config = folder / "config"
+            config.mkdir(exist_ok=True)
+            (config / "user-dirs.dirs").write_text(
+                f'XDG_DESKTOP_DIR="{folder / case.desktop}"\n', encoding="utf-8")
         env = {
             "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
             "HOME": str(folder / "home"),
