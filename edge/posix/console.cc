@@ -2,6 +2,10 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <string>
+#include <string_view>
+
 #include "edge/platform.h"
 
 namespace edge {
@@ -14,6 +18,40 @@ const bool kBrokenPipeIsAnError = [] {
   return true;
 }();
 
+// The ANSI colour number of the Windows colour bits blue 1, green 2, red 4.
+int AnsiColourIndex(int windows_colour) {
+  return (windows_colour & 4 ? 1 : 0) | (windows_colour & 2 ? 2 : 0) | (windows_colour & 1 ? 4 : 0);
+}
+
+// The escape sequence for a Windows text attribute: bits 0-3 the foreground
+// (8 bright), bits 4-7 the background. A black background keeps the
+// terminal's own, which is what a terminal with a light theme wants.
+std::string AnsiColours(uint16_t attribute) {
+  const int foreground = attribute & 0xF;
+  const int background = (attribute >> 4) & 0xF;
+  std::string sequence = "\x1b[";
+  if (foreground & 8) sequence += "1;";
+  sequence += std::to_string(30 + AnsiColourIndex(foreground));
+  if (background != 0) {
+    sequence += ';';
+    sequence += std::to_string((background & 8 ? 100 : 40) + AnsiColourIndex(background));
+  }
+  sequence += 'm';
+  return sequence;
+}
+
+// Straight to the terminal: the text is ASCII and must not be taken as code
+// page 866. A failure is not reported, as on Windows.
+void WriteEscape(File& console, const std::string& sequence) {
+  const auto fd = static_cast<int>(console.handle());
+  for (std::string_view rest = sequence; !rest.empty();) {
+    const ssize_t put = write(fd, rest.data(), rest.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return;
+    rest.remove_prefix(static_cast<size_t>(put));
+  }
+}
+
 }  // namespace
 
 File OpenStandardStream(StandardStream stream) {
@@ -24,8 +62,19 @@ File OpenStandardStream(StandardStream stream) {
   return File(fd, /*owned=*/false, is_terminal);
 }
 
-uint16_t SetConsoleAttribute(File&, uint16_t) { return 0; }
+uint16_t SetConsoleAttribute(File& console, uint16_t attribute) {
+  // What a console shows before anything changes it, and so what the
+  // terminal's own default colours stand for.
+  constexpr uint16_t kDefaultAttribute = 7;
+  if (!console.is_console()) return kDefaultAttribute;
+  WriteEscape(console, AnsiColours(attribute));
+  return kDefaultAttribute;
+}
 
-void RestoreConsoleAttribute(File&, uint16_t) {}
+// Only SetConsoleAttribute changes a terminal's colours, so what was in force
+// before is always the terminal's default.
+void RestoreConsoleAttribute(File& console, uint16_t) {
+  if (console.is_console()) WriteEscape(console, "\x1b[0m");
+}
 
 }  // namespace edge
