@@ -1,5 +1,8 @@
-"""End-to-end cases of airtally: the question, the scan and its failures."""
-from e2e import Case, cp1251
+"""End-to-end cases of airtally: the question, the scan, the search summary and
+their failures."""
+import os
+
+from e2e import Case, cp866, cp1251
 
 PROMPT = b"BBEgUTE:   1 - BCE       0 - KET          \r\n"
 
@@ -30,6 +33,66 @@ DAY2 = cp1251(
 def exception(kind: str, address: str, message: bytes) -> bytes:
     return b"Exception " + kind.encode() + b" in module {module} at " + address.encode() + \
         b".\r\n" + message + b"\r\n\r\n"
+
+
+ENTER_PROMPT = cp866("  Нажмите ENTER для сохранения на Рабочий Стол\r\n")
+
+
+def summary(folded_search: bytes, airings: int, hours: int, minutes: int, seconds: int,
+            name: bytes) -> bytes:
+    """The console end of a search: the summary line, the ENTER prompt, the
+    name and the Desktop folder."""
+    line = (cp866("  ФАЙЛ ") + folded_search + cp866(" СЫГРАН ") + b"%d" % airings
+            + cp866(" РАЗ       ") + b"%d" % hours + cp866(" ЧАСОВ ") + b"%d" % minutes
+            + cp866(" МИНУТ И ") + b"%d" % seconds + cp866(" СЕКУНД "))
+    return b"\r\n" + line + b"\r\n\r\n" + ENTER_PROMPT + name + b"\r\n{desktop}\r\n"
+
+
+def summary_file(name: bytes, last_duration: str, airings: int) -> bytes:
+    return b"sep=\t\r\n" + name + b"\t\t\t\t" + last_duration.encode() + b"\t%d" % airings
+
+
+def make_desktop(folder, runner) -> None:
+    (folder / "Desktop").mkdir(exist_ok=True)
+
+
+def search_log(takes: list) -> tuple:
+    """A log of Latin take lines (time, path, duration or None), all meant to
+    match, and their echo: the line (Latin text folds to itself) and, with a
+    duration, its seconds line."""
+    log = echoed = ""
+    for time, path, duration in takes:
+        line = f"{time}.040 Script take: Ch1 movie {duration + ' ' if duration else ''}{path}\r\n"
+        log += line
+        echoed += line
+        if duration:
+            hours, minutes, seconds = (int(field) for field in duration.split(":"))
+            echoed += f"{hours} {minutes} {seconds}({hours * 3600 + minutes * 60 + seconds} cek )\r\n"
+    return log.encode(), echoed.encode()
+
+
+def search_case(name: str, search: str, takes: list, numbers: tuple, summary_name: str,
+                last_duration: str, **fields) -> Case:
+    """A search over one log "shop.log" that ends with the summary file on the
+    Desktop; `numbers` are the airings, hours, minutes and seconds shown."""
+    log, echoed = search_log(takes)
+    fields.setdefault("setup", make_desktop)
+    return Case(
+        name=name,
+        args=["list.txt", search],
+        stdin=b"1\r\n\r\n",
+        files={"list.txt": b"shop.log\r\n", "shop.log": log, **fields.pop("files", {})},
+        stdout=PROMPT + b"* shop.log\r\n" + echoed
+        + summary(search.encode(), *numbers, summary_name.encode()),
+        out_files=fields.pop("out_files", {
+            f"Desktop/Отчёт_{summary_name}.xls":
+            summary_file(summary_name.encode(), last_duration, numbers[0])}),
+        **fields)
+
+
+TWELVE_SHOP_TAKES = [(f"10:{minute:02}:00", r"D:\ADS\Shop.avi", "00:00:10") for minute in range(11)] \
+    + [("11:00:00", r"D:\ADS\Shop.avi", "00:00:15")]
+PROMO_TAKE = [("12:00:00", r"D:\ADS\Promo.v2.avi", "00:00:20")]
 
 
 CASES = [
@@ -104,7 +167,10 @@ CASES = [
         + b"* day2.log\r\n"
         + b"07:00:00.040 Script take: Ch1 movie 00:00:31 E:\\ADS\\_\xE0\xA5\xAA\xAB\xA0\xAC\xA0\\"
           b"\xAC\xA0\xA3\xAD\xA8\xE2 \xAE\xE1\xA5\xAD\xEC.avi\r\n"
-        + b"0 0 31(31 cek )\r\n",
+        + b"0 0 31(31 cek )\r\n"
+        + summary(cp866("магнит"), 2, 0, 1, 1, cp1251("Магнит")),
+        setup=make_desktop,
+        out_files={"Desktop/Отчёт_Магнит.xls": summary_file(cp1251("Магнит"), "00:00:31", 2)},
     ),
     Case(
         name="search_stops_at_a_field_that_is_no_number",
@@ -117,4 +183,60 @@ CASES = [
         stderr=exception("EConvertError", "00408C2C", b"'1 ' is not a valid integer value."),
         exit=1,
     ),
+    search_case("summary_of_12_airings_and_125_seconds_replaces_the_old_file", "Shop.avi",
+                TWELVE_SHOP_TAKES, (12, 0, 2, 5), "Shop", "00:00:15",
+                files={"Desktop/Отчёт_Shop.xls": b"an older summary, longer than the new one" * 9}),
+    search_case("summary_of_one_day_and_one_second", "Film",
+                [("20:00:00", r"D:\AIR\Film Night.avi", "12:00:00"),
+                 ("08:00:00", r"D:\AIR\Film Night.avi", "12:00:00"),
+                 ("20:00:00", r"D:\AIR\Film Night.avi", "00:00:01")],
+                (3, 24, 0, 1), "Film", "00:00:01"),
+    search_case("summary_name_cut_at_the_first_of_two_dots", "Promo.v2.avi", PROMO_TAKE,
+                (1, 0, 0, 20), "Promo", "00:00:20"),
+    search_case("summary_name_empty_for_a_leading_dot", ".v2.avi", PROMO_TAKE,
+                (1, 0, 0, 20), "", "00:00:20"),
+    search_case("summary_last_duration_from_the_last_timed_match", "Shop",
+                [("10:00:00", r"D:\ADS\Shop.avi", "00:00:10"),
+                 ("10:05:00", r"D:\ADS\Shop.avi", "00:00:20"),
+                 ("10:10:00", r"D:\ADS\Shop.avi", None)],
+                (3, 0, 0, 30), "Shop", "00:00:20"),
+    Case(
+        name="summary_without_a_match",
+        args=["list.txt", "Nothing.avi"],
+        stdin=b"1\r\n\r\n",
+        files={"list.txt": b"shop.log\r\n", "shop.log": search_log(TWELVE_SHOP_TAKES)[0]},
+        setup=make_desktop,
+        stdout=PROMPT + b"* shop.log\r\n" + summary(b"Nothing.avi", 0, 0, 0, 0, b""),
+        out_files={"Desktop/Отчёт_.xls": b"sep=\t\r\n\t\t\t\t00:00:00\t0"},
+    ),
+    Case(
+        name="summary_of_a_small_letter_search_keeps_the_logs_capitals",
+        args=["list.txt", "магнит осень.avi"],
+        stdin=b"1\r\n\r\n",
+        files={"list.txt": b"day.log\r\n",
+               "day.log": cp1251(take("09:00:00", r"D:\AIR\_РЕКЛАМА\МАГНИТ Осень.avi"))},
+        setup=make_desktop,
+        stdout=PROMPT + b"* day.log\r\n"
+        + cp866("09:00:00.040 Script take: Ch1 movie 00:00:30 D:\\AIR\\_реклама\\магнит осень.avi\r\n")
+        + b"0 0 30(30 cek )\r\n"
+        + summary(cp866("магнит осень.avi"), 1, 0, 0, 30, cp1251("МАГНИТ Осень")),
+        out_files={"Desktop/Отчёт_МАГНИТ Осень.xls":
+                   summary_file(cp1251("МАГНИТ Осень"), "00:00:30", 1)},
+    ),
+    search_case("summary_stops_when_the_desktop_folder_is_missing", "Shop.avi",
+                TWELVE_SHOP_TAKES[:1], (1, 0, 0, 10), "Shop", "00:00:10",
+                setup=None, out_files={"Desktop": None},
+                stderr=exception("EInOutError", "00409384", b"Invalid filename."), exit=1),
+    search_case("summary_path_of_260_bytes_or_more_is_refused", "Shop.avi",
+                TWELVE_SHOP_TAKES[:1], (1, 0, 0, 10), "Shop", "00:00:10",
+                desktop="d" * 240,
+                setup=lambda folder, runner: (folder / ("d" * 240)).mkdir(),
+                out_files={"d" * 240 + "/Отчёт_Shop.xls": None},
+                stderr=exception("EInOutError", "00409384", b"I/O error 206."), exit=1),
+    search_case("summary_write_failure_is_reported", "Shop.avi",
+                TWELVE_SHOP_TAKES[:1], (1, 0, 0, 10), "Shop", "00:00:10",
+                setup=lambda folder, runner: (make_desktop(folder, runner), os.symlink(
+                    "/dev/full", folder / "Desktop" / "Отчёт_Shop.xls")),
+                out_files={}, stderr=exception("EInOutError", "004093A8", b"I/O error 112."), exit=1,
+                runners=("native",)),
 ]

@@ -32,6 +32,8 @@ class Case:
     stdin: bytes = b""
     # Files laid out before the run: path relative to the case folder -> bytes.
     files: dict = dataclasses.field(default_factory=dict)
+    # "{desktop}" stands for the Desktop folder in the Windows form the
+    # program shows (see `desktop`).
     stdout: bytes = b""
     # "{module}" stands for the program's own file name.
     stderr: bytes = b""
@@ -79,6 +81,12 @@ class NativeRunner:
                               env=env, capture_output=True, timeout=60)
         return Result(done.stdout, done.stderr, done.returncode)
 
+    def desktop_text(self, case: Case, folder: Path) -> bytes:
+        """The Desktop folder as the program reports it: in Windows form."""
+        if case.desktop is None:
+            return b""
+        return cp1251(str(folder / case.desktop).replace("/", "\\"))
+
 
 RUNNERS = {"native": NativeRunner}
 
@@ -107,7 +115,8 @@ def check(case: Case, runner, work: Path) -> list:
     if result.exit != case.exit:
         problems.append(f"exit code {result.exit}, expected {case.exit}")
     expected_stderr = case.stderr.replace(b"{module}", runner.module.encode())
-    for what, expected, actual in (("stdout", case.stdout, result.stdout),
+    expected_stdout = case.stdout.replace(b"{desktop}", runner.desktop_text(case, folder))
+    for what, expected, actual in (("stdout", expected_stdout, result.stdout),
                                    ("stderr", expected_stderr, result.stderr)):
         if expected != actual:
             problems.append(f"{what}: " + first_difference(expected, actual))
