@@ -1,6 +1,7 @@
 """End-to-end cases of airtally: the question, the scan, the search summary and
 their failures."""
 import os
+from pathlib import Path
 
 from e2e import Case, cp866, cp1251
 
@@ -95,6 +96,83 @@ TWELVE_SHOP_TAKES = [(f"10:{minute:02}:00", r"D:\ADS\Shop.avi", "00:00:10") for 
 PROMO_TAKE = [("12:00:00", r"D:\ADS\Promo.v2.avi", "00:00:20")]
 
 
+# The advertising end: the listing of the tally, the ENTER prompt and the report.
+def fold(text: str) -> bytes:
+    """FoldToOem of readable text: Cyrillic letters small, in code page 866."""
+    return cp866("".join(c.lower() if "А" <= c <= "я" or c in "Ёё" else c for c in text))
+
+
+def listing(*entries: tuple) -> bytes:
+    """The console after the scan for tally entries (listing text, count)."""
+    lines = b"".join(fold(text) + b" " + b"-" * max(1, 80 - len(text)) + b" %d" % count
+                     + fold(" раз(а)") + b"\r\n" for text, count in entries)
+    return b"-" * 51 + b"\r\n" + lines + b"\r\n" + ENTER_PROMPT
+
+
+REPORT_FORM = (Path(__file__).parent / "fixtures" / "advertising_report_form.txt").read_text("utf-8")
+
+
+def report(*rows: tuple) -> bytes:
+    """The report file with a data row per (clip name, duration text, count)."""
+    cell = "</TD><TD style='border:.5pt solid'>"
+    data = "".join(f"<TR><TD style='border:.5pt solid'>{name}{cell * 4}{duration}{cell}{count}"
+                   f"</TD><TD style='border:.5pt solid'></TD></TR>\n"
+                   for name, duration, count in rows)
+    return cp1251(REPORT_FORM.replace("</TABLE>\n", data + "</TABLE>\n").replace("\n", "\r\n"))
+
+
+REPORT = "Desktop/Отчёт_РЕКЛАМА.xls"
+# The tallies of DAY1 and DAY2: the answer "1" counts every advertising take,
+# "0" only those inside the announcer block (Shop, the first day).
+DAY1_LISTING = listing(("00:00:30 Магнит осень", 1), ("00:00:15 Shop", 1))
+DAY1_REPORT = report(("Магнит осень", "00:00:30", 1), ("Shop", "00:00:15", 1))
+BOTH_DAYS_LISTING = listing(("00:00:30 Магнит осень", 2), ("00:00:15 Shop", 2))
+BOTH_DAYS_REPORT = report(("Магнит осень", "00:00:30", 2), ("Shop", "00:00:15", 2))
+
+
+def advertising_case(name: str, answer: bytes, logs: dict, console: bytes, out: bytes,
+                     **fields) -> Case:
+    """An advertising run over the logs `logs` (name -> bytes, listed in this
+    order) that ends with the report on the Desktop."""
+    fields.setdefault("setup", make_desktop)
+    return Case(
+        name=name,
+        args=["list.txt"],
+        stdin=answer + b"\r\n\r\n",
+        files={"list.txt": b"".join(log.encode() + b"\r\n" for log in logs), **logs,
+               **fields.pop("files", {})},
+        stdout=PROMPT + b"".join(b"* " + log.encode() + b"\r\n" for log in logs) + console,
+        out_files=fields.pop("out_files", {REPORT: out}),
+        **fields)
+
+
+# Take lines whose listing texts are 13, 79, 80 and 85 characters long, and
+# one without a duration, whose key begins at the folder marker.
+VARIED_TAKES = cp1251(
+    take("10:00:00", r"D:\ADS\_РЕКЛАМА\Shop.avi", "00:00:15")
+    + take("10:00:15", "D:\\ADS\\_РЕКЛАМА\\" + "Длинный-ролик-" * 5 + ".avi", "00:00:20")
+    + "10:00:35.040 Script take: Ch1 movie D:\\ADS\\_РЕКЛАМА\\Ёлка & <Дед>.avi\r\n"
+    + take("10:00:40", "D:\\ADS\\_РЕКЛАМА\\" + "Длинный-ролик-" * 5 + "X.avi", "00:00:21")
+    + take("10:01:01", r"E:\ADS\_РЕКЛАМА\Shop.avi", "00:00:16")
+    + take("10:01:17", "D:\\ADS\\_РЕКЛАМА\\" + "Длинный-ролик-" * 5 + "XYZ.v2.avi", "00:00:25")
+    + take("10:01:42", r"D:\ADS\_РЕКЛАМА\Ёлка & <Дед>.avi", "00:00:05")
+)
+VARIED_LISTING = listing(
+    ("00:00:15 Shop", 2),
+    ("00:00:20 " + "Длинный-ролик-" * 5, 1),
+    ("\\_РЕКЛАМ Ёлка & <Дед>", 2),
+    ("00:00:21 " + "Длинный-ролик-" * 5 + "X", 1),
+    ("00:00:25 " + "Длинный-ролик-" * 5 + "XYZ.v2", 1),
+)
+VARIED_REPORT = report(
+    ("Shop", "00:00:15", 2),
+    ("Длинный-ролик-" * 5, "00:00:20", 1),
+    ("Ёлка & <Дед>", "\\_РЕКЛАМ", 2),
+    ("Длинный-ролик-" * 5 + "X", "00:00:21", 1),
+    ("Длинный-ролик-" * 5 + "XYZ.v2", "00:00:25", 1),
+)
+
+
 CASES = [
     Case(
         name="scan_echoes_every_listed_log",
@@ -106,20 +184,28 @@ CASES = [
             "logs/day1.log": DAY1,
             "logs/day2.LOG": DAY2,
         },
-        stdout=PROMPT + b"* logs\\day1.log\r\n* logs\\missing.log\r\n* logs\\day2.LOG\r\n",
+        stdout=PROMPT + b"* logs\\day1.log\r\n* logs\\missing.log\r\n* logs\\day2.LOG\r\n"
+        + BOTH_DAYS_LISTING,
+        setup=make_desktop,
+        out_files={REPORT: BOTH_DAYS_REPORT},
     ),
     Case(
         name="list_from_standard_input_after_the_answer",
         stdin=b"0\r\nlogs\\day1.log\r\n",
         files={"logs/day1.log": DAY1},
-        stdout=PROMPT + b"* logs\\day1.log\r\n",
+        # The ENTER read meets the end of the list: that is ENTER too.
+        stdout=PROMPT + b"* logs\\day1.log\r\n" + listing(("00:00:15 Shop", 1)),
+        setup=make_desktop,
+        out_files={REPORT: report(("Shop", "00:00:15", 1))},
     ),
     Case(
         name="cyrillic_log_name",
         args=["list.txt"],
         stdin=b"1\n",
         files={"list.txt": cp1251("логи\\сентябрь.log\r\n"), "логи/сентябрь.log": DAY1},
-        stdout=PROMPT + cp1251("* логи\\сентябрь.log\r\n"),
+        stdout=PROMPT + cp1251("* логи\\сентябрь.log\r\n") + DAY1_LISTING,
+        setup=make_desktop,
+        out_files={REPORT: DAY1_REPORT},
     ),
     Case(
         name="missing_list_file",
@@ -239,4 +325,30 @@ CASES = [
                     "/dev/full", folder / "Desktop" / "Отчёт_Shop.xls")),
                 out_files={}, stderr=exception("EInOutError", "004093A8", b"I/O error 112."), exit=1,
                 runners=("native",)),
+    advertising_case("advertising_empty_tally", b"1", {}, listing(), report()),
+    advertising_case("advertising_listing_pads_and_report_rows", b"1", {"ads.log": VARIED_TAKES},
+                     VARIED_LISTING, VARIED_REPORT),
+    advertising_case("advertising_answer_0_counts_only_the_announcer_block", b"0",
+                     {"day1.log": DAY1, "day2.log": DAY2}, listing(("00:00:15 Shop", 1)),
+                     report(("Shop", "00:00:15", 1))),
+    advertising_case("advertising_answer_1_counts_every_advertising_take", b"1",
+                     {"day1.log": DAY1, "day2.log": DAY2}, BOTH_DAYS_LISTING, BOTH_DAYS_REPORT),
+    advertising_case("advertising_report_replaces_an_existing_one", b"1", {"day1.log": DAY1},
+                     DAY1_LISTING, DAY1_REPORT,
+                     files={REPORT: b"an older report, longer than the new one" * 200}),
+    advertising_case("advertising_stops_when_the_desktop_folder_is_missing", b"1",
+                     {"day1.log": DAY1}, DAY1_LISTING, None, setup=None,
+                     out_files={"Desktop": None},
+                     stderr=exception("EInOutError", "00409210", b"Invalid filename."), exit=1),
+    advertising_case("advertising_path_of_260_bytes_or_more_is_refused", b"1",
+                     {"day1.log": DAY1}, DAY1_LISTING, None, desktop="d" * 241,
+                     setup=lambda folder, runner: (folder / ("d" * 241)).mkdir(),
+                     out_files={"d" * 241 + "/Отчёт_РЕКЛАМА.xls": None},
+                     stderr=exception("EInOutError", "00409210", b"I/O error 206."), exit=1),
+    advertising_case("advertising_write_failure_is_reported", b"1", {"day1.log": DAY1},
+                     DAY1_LISTING, None,
+                     setup=lambda folder, runner: (make_desktop(folder, runner), os.symlink(
+                         "/dev/full", folder / REPORT)),
+                     out_files={}, stderr=exception("EInOutError", "00409238", b"I/O error 112."),
+                     exit=1, runners=("native",)),
 ]
