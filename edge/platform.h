@@ -26,6 +26,7 @@ inline constexpr OsError kErrorAccessDenied = 5;
 inline constexpr OsError kErrorInvalidHandle = 6;
 inline constexpr OsError kErrorSharingViolation = 32;
 inline constexpr OsError kErrorDiskFull = 112;
+inline constexpr OsError kErrorInvalidName = 123;
 inline constexpr OsError kErrorFilenameTooLong = 206;
 inline constexpr OsError kErrorNoData = 232;  // the reader of a pipe has gone
 
@@ -70,8 +71,9 @@ File OpenStandardStream(StandardStream stream);
 
 // Opens an existing file for reading only, shared for reading (another
 // process may read it, not write it). An empty path gives standard input.
-// Fails with kErrorFilenameTooLong for paths of kMaxPathBytes or more, and
-// with kErrorAccessDenied for a folder.
+// Fails with kErrorFilenameTooLong for paths of kMaxPathBytes or more, with
+// kErrorInvalidName for a path holding a NUL byte (the system would read only
+// the part before it, another file), and with kErrorAccessDenied for a folder.
 OsError OpenForReading(std::string_view path, File* file);
 
 // Creates a file for writing, replacing an existing one; other processes may

@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "edge/code_pages.h"
+#include "edge/path_rules.h"
 #include "edge/platform.h"
 #include "edge/posix/host.h"
 
@@ -36,7 +37,7 @@ OsError OpenForReading(std::string_view path, File* file) {
     *file = OpenStandardStream(StandardStream::kInput);
     return kOk;
   }
-  if (path.size() >= kMaxPathBytes) return kErrorFilenameTooLong;
+  if (OsError refused = RefusedPath(path)) return refused;
   const std::string host = posix::HostPath(path);
   const int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return posix::WindowsError(errno, host);
@@ -51,7 +52,7 @@ OsError OpenForReading(std::string_view path, File* file) {
 }
 
 OsError CreateForWriting(std::string_view path, File* file) {
-  if (path.size() >= kMaxPathBytes) return kErrorFilenameTooLong;
+  if (OsError refused = RefusedPath(path)) return refused;
   const std::string host = posix::HostPath(path);
   const int fd = open(host.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return posix::WindowsError(errno, host);
