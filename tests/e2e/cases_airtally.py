@@ -352,3 +352,38 @@ CASES = [
                      out_files={}, stderr=exception("EInOutError", "00409238", b"I/O error 112."),
                      exit=1, runners=("native",)),
 ]
+
+
+# What only Windows can show: the raw command line, which no argument list
+# can express, and a list file that another process holds open.
+def listed_day1(name: str, command_line: bytes, list_path: str) -> Case:
+    """An advertising run over DAY1 whose list file `list_path` is named on
+    the raw `command_line`."""
+    return Case(
+        name=name,
+        command_line=command_line,
+        stdin=b"1\r\n\r\n",
+        files={list_path: b"day1.log\r\n", "day1.log": DAY1},
+        stdout=PROMPT + b"* day1.log\r\n" + DAY1_LISTING,
+        setup=make_desktop,
+        out_files={REPORT: DAY1_REPORT},
+        runners=("wine",),
+    )
+
+
+CASES += [
+    listed_day1("quotes_glued_to_text_join_one_argument",
+                cp1251('air"tally" "ло"ги\\"спи"сок"".txt"'), "логи/список.txt"),
+    listed_day1("empty_quoted_arguments_are_skipped", b'airtally "" "" list.txt ""', "list.txt"),
+    Case(
+        name="list_file_held_open_for_writing",
+        args=["list.txt"],
+        held_open="list.txt",
+        stdin=b"1\r\n",
+        files={"list.txt": b"day1.log\r\n", "day1.log": DAY1},
+        stdout=PROMPT,
+        stderr=exception("EInOutError", "00408A3C", b"I/O error 32."),
+        exit=1,
+        runners=("wine",),
+    ),
+]

@@ -16,6 +16,8 @@ import sys
 from pathlib import Path
 from typing import Callable, Optional
 
+import wine
+
 
 def cp1251(text: str) -> bytes:
     return text.encode("cp1251")
@@ -48,6 +50,13 @@ class Case:
     # case folder (the folder itself is only made when `files` holds one of
     # its files); None: the host has no such record.
     desktop: Optional[str] = "Desktop"
+    # The raw command line, first word included, in CP1251, for what an
+    # argument list cannot say (quotes glued to text, an empty ""); None:
+    # the program gets `args`. Windows only.
+    command_line: Optional[bytes] = None
+    # A file of the case folder that another process holds open for writing
+    # (shared for reading only) while the program runs. Windows only.
+    held_open: Optional[str] = None
 
 
 @dataclasses.dataclass
@@ -88,7 +97,44 @@ class NativeRunner:
         return cp1251(str(folder / case.desktop).replace("/", "\\"))
 
 
-RUNNERS = {"native": NativeRunner}
+class WineRunner:
+    """Runs the Windows build under Wine, in a prefix inside the build tree;
+    the raw command line and the held file go through the `launcher`."""
+    name = "wine"
+
+    def __init__(self, exe: Path, prefix: wine.WinePrefix, launcher: Optional[Path]):
+        self.exe = exe
+        self.module = exe.name
+        self.prefix = prefix
+        self.launcher = launcher
+        prefix.prepare()
+
+    def run(self, case: Case, folder: Path) -> Result:
+        wine.set_desktop_record(self.prefix, None if case.desktop is None
+                                else wine.windows_path(folder / case.desktop))
+        command = ["wine", str(self.exe)] + case.args
+        if case.command_line is not None or case.held_open is not None:
+            command_line = case.command_line
+            if command_line is None:
+                command_line = b" ".join([self.exe.stem.encode()] + [cp1251(a) for a in case.args])
+            command_file = folder.parent / (case.name + ".command-line")
+            command_file.write_bytes(command_line)
+            command = ["wine", str(self.launcher), wine.windows_path(self.exe),
+                       wine.windows_path(command_file)]
+            if case.held_open is not None:
+                command.append(case.held_open.replace("/", "\\"))
+        done = self.prefix.run(command, input=case.stdin, cwd=folder, capture_output=True,
+                               timeout=60)
+        return Result(done.stdout, done.stderr, done.returncode)
+
+    def desktop_text(self, case: Case, folder: Path) -> bytes:
+        """The Desktop folder as the program reports it: the registry's text."""
+        if case.desktop is None:
+            return b""
+        return cp1251(wine.windows_path(folder / case.desktop))
+
+
+RUNNERS = {"native": NativeRunner, "wine": WineRunner}
 
 
 def first_difference(expected: bytes, actual: bytes) -> str:
@@ -139,10 +185,16 @@ def main() -> int:
     parser.add_argument("--exe", required=True, type=Path)
     parser.add_argument("--work", required=True, type=Path)
     parser.add_argument("--only", help="run the case of this name alone")
+    parser.add_argument("--wine-root", type=Path, help="wine: folder of the Wine prefix")
+    parser.add_argument("--launcher", type=Path, help="wine: rawlaunch.exe, for raw command lines")
     options = parser.parse_args()
     sys.path.insert(0, str(Path(__file__).parent))
     cases = importlib.import_module(f"cases_{options.cases}").CASES
-    runner = RUNNERS[options.runner](options.exe.resolve())
+    if options.runner == "wine":
+        runner = WineRunner(options.exe.resolve(), wine.WinePrefix(options.wine_root),
+                            options.launcher and options.launcher.resolve())
+    else:
+        runner = RUNNERS[options.runner](options.exe.resolve())
     passed = failed = 0
     for case in cases:
         if options.runner not in case.runners or (options.only and case.name != options.only):
