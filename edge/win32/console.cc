@@ -16,8 +16,18 @@ File OpenStandardStream(StandardStream stream) {
   return File(win32::FromHandle(handle), /*owned=*/false, is_console);
 }
 
-uint16_t SetConsoleAttribute(File&, uint16_t) { return 0; }
+// Neither result is tested: on a handle that is no console both calls fail
+// and change nothing, and the line is written like any other.
+uint16_t SetConsoleAttribute(File& console, uint16_t attribute) {
+  const HANDLE handle = win32::AsHandle(console.handle());
+  CONSOLE_SCREEN_BUFFER_INFO info = {};
+  GetConsoleScreenBufferInfo(handle, &info);
+  SetConsoleTextAttribute(handle, attribute);
+  return info.wAttributes;
+}
 
-void RestoreConsoleAttribute(File&, uint16_t) {}
+void RestoreConsoleAttribute(File& console, uint16_t saved) {
+  SetConsoleTextAttribute(win32::AsHandle(console.handle()), saved);
+}
 
 }  // namespace edge
