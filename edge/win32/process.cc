@@ -33,12 +33,33 @@ std::vector<std::string> ProgramArguments() {
   return arguments;
 }
 
-OsError ProbeReadWrite(std::string_view, bool* opened) {
-  *opened = false;
-  return kOk;
+OsError ProbeReadWrite(std::string_view name, bool* opened) {
+  const std::string file_name(name);
+  const HANDLE file = CreateFileA(file_name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  *opened = file != INVALID_HANDLE_VALUE;
+  if (!*opened) return kOk;
+  return CloseHandle(file) ? kOk : win32::LastError();
 }
 
-bool StartDetached(std::string_view, std::string_view) { return false; }
+bool StartDetached(std::string_view program, std::string_view arguments) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  // CreateProcessA may write into the command line, so it gets a copy.
+  std::string command_line(program);
+  command_line.append(arguments);
+  const bool started = CreateProcessA(nullptr, command_line.data(), nullptr, nullptr,
+                                      /*bInheritHandles=*/FALSE,
+                                      CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr,
+                                      nullptr, &startup, &process) != 0;
+  // Closed in every case: after a failed start both are null, and closing
+  // null does nothing. The process is not waited for.
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return started;
+}
 
 void ExitProcess(int code) { ::ExitProcess(static_cast<UINT>(code)); }
 

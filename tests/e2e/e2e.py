@@ -13,6 +13,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 from pathlib import Path
 from typing import Callable, Optional
 
@@ -57,6 +58,16 @@ class Case:
     # A file of the case folder that another process holds open for writing
     # (shared for reading only) while the program runs. Windows only.
     held_open: Optional[str] = None
+    # A folder of the case folder into which the program is copied and run
+    # from there (the case folder stays the working folder); None: the
+    # program runs where it was built.
+    exe_folder: Optional[str] = None
+    # Environment variables added for the run: name -> text, or a function
+    # of the case folder that gives it.
+    env: dict = dataclasses.field(default_factory=dict)
+    # Called with (case folder, runner, result) after the run, for what the
+    # byte comparisons cannot say; returns the problems found.
+    check: Optional[Callable] = None
 
 
 @dataclasses.dataclass
@@ -64,6 +75,20 @@ class Result:
     stdout: bytes
     stderr: bytes
     exit: int
+
+
+def placed_program(exe: Path, case: Case, folder: Path) -> Path:
+    """The program to run for `case`: `exe`, or its copy in `case.exe_folder`."""
+    if case.exe_folder is None:
+        return exe
+    target = folder / case.exe_folder
+    target.mkdir(parents=True, exist_ok=True)
+    return Path(shutil.copy2(exe, target))
+
+
+def case_environment(case: Case, folder: Path) -> dict:
+    return {name: value(folder) if callable(value) else value
+            for name, value in case.env.items()}
 
 
 class NativeRunner:
@@ -86,7 +111,9 @@ class NativeRunner:
             "XDG_CONFIG_HOME": str(folder / "config"),
             "LANG": "C.UTF-8",
         }
-        done = subprocess.run([str(self.exe)] + case.args, input=case.stdin, cwd=folder,
+        env.update(case_environment(case, folder))
+        exe = placed_program(self.exe, case, folder)
+        done = subprocess.run([str(exe)] + case.args, input=case.stdin, cwd=folder,
                               env=env, capture_output=True, timeout=60)
         return Result(done.stdout, done.stderr, done.returncode)
 
@@ -112,20 +139,27 @@ class WineRunner:
     def run(self, case: Case, folder: Path) -> Result:
         wine.set_desktop_record(self.prefix, None if case.desktop is None
                                 else wine.windows_path(folder / case.desktop))
-        command = ["wine", str(self.exe)] + case.args
+        exe = placed_program(self.exe, case, folder)
+        command = ["wine", str(exe)] + case.args
         if case.command_line is not None or case.held_open is not None:
             command_line = case.command_line
             if command_line is None:
                 command_line = b" ".join([self.exe.stem.encode()] + [cp1251(a) for a in case.args])
             command_file = folder.parent / (case.name + ".command-line")
             command_file.write_bytes(command_line)
-            command = ["wine", str(self.launcher), wine.windows_path(self.exe),
+            command = ["wine", str(self.launcher), wine.windows_path(exe),
                        wine.windows_path(command_file)]
             if case.held_open is not None:
                 command.append(case.held_open.replace("/", "\\"))
-        done = self.prefix.run(command, input=case.stdin, cwd=folder, capture_output=True,
-                               timeout=60)
-        return Result(done.stdout, done.stderr, done.returncode)
+        # Output goes to files, not pipes: a process that the program starts
+        # keeps Wine's copies of its standard streams after the program has
+        # ended, and the end of a pipe would wait for that process too.
+        with tempfile.TemporaryFile() as stdout, tempfile.TemporaryFile() as stderr:
+            done = self.prefix.run(command, case_environment(case, folder), input=case.stdin,
+                                   cwd=folder, stdout=stdout, stderr=stderr, timeout=60)
+            stdout.seek(0)
+            stderr.seek(0)
+            return Result(stdout.read(), stderr.read(), done.returncode)
 
     def desktop_text(self, case: Case, folder: Path) -> bytes:
         """The Desktop folder as the program reports it: the registry's text."""
@@ -175,6 +209,8 @@ def check(case: Case, runner, work: Path) -> list:
             problems.append(f"{name}: missing")
         elif path.read_bytes() != expected:
             problems.append(f"{name}: " + first_difference(expected, path.read_bytes()))
+    if case.check:
+        problems += case.check(folder, runner, result)
     return problems
 
 

@@ -56,8 +56,10 @@ class WinePrefix:
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                               timeout=timeout).returncode
 
-    def run(self, command: list, **options) -> subprocess.CompletedProcess:
-        return subprocess.run(command, env=self.environment(), **options)
+    def run(self, command: list, extra_env: Optional[dict] = None,
+            **options) -> subprocess.CompletedProcess:
+        return subprocess.run(command, env={**self.environment(), **(extra_env or {})},
+                              **options)
 
     def prepare(self) -> None:
         """Makes the prefix once, also when several test runs ask at the
