@@ -1,6 +1,7 @@
 // The state of one clipweld run, owned by the flow and passed down.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace clipweld {
@@ -16,9 +17,10 @@ struct RunState {
   bool FileOpened = false;
 };
 
-// Re-save mode from two arguments on (argument 0, the program, not counted).
-inline ScriptMode ModeFor(size_t argument_count) {
-  return argument_count > 2 ? ScriptMode::kResave : ScriptMode::kJoin;
+// The mode for a run with `arguments` elements, element 0 the program:
+// re-save mode from two arguments after it on.
+inline ScriptMode ModeFor(size_t arguments) {
+  return arguments > 2 ? ScriptMode::kResave : ScriptMode::kJoin;
 }
 
 }  // namespace clipweld

@@ -218,6 +218,12 @@ CASES = [
         out_files={SCRIPT: open_line(A_AVI) + append_line(B_AVI) + JOIN_END},
     ),
     clip(
+        "list_from_standard_input",
+        stdin=TWO_FILES,
+        stdout=open_line(A_AVI) + append_line(B_AVI),
+        out_files={SCRIPT: open_line(A_AVI) + append_line(B_AVI) + JOIN_END},
+    ),
+    clip(
         "russian_letters_in_utf8",
         args=["list.txt", "D:\\out\\"],
         files={"list.txt": RUSSIAN_PATH + b"\r\n"},
