@@ -3,6 +3,7 @@ their failures."""
 import os
 from pathlib import Path
 
+import wine
 from e2e import Case, cp866, cp1251
 
 PROMPT = b"BBEgUTE:   1 - BCE       0 - KET          \r\n"
@@ -171,6 +172,39 @@ VARIED_REPORT = report(
     ("Длинный-ролик-" * 5 + "X", "00:00:21", 1),
     ("Длинный-ролик-" * 5 + "XYZ.v2", "00:00:25", 1),
 )
+
+
+# Windows: the root of the current drive, where the report goes when the
+# registry names no Desktop folder, made the case folder itself.
+ROOT_DRIVE = "q:"
+
+
+def case_folder_as_drive_root(folder, runner) -> None:
+    """Maps drive Q: to the case folder, which the run then starts in, so the
+    current drive's root is the case folder and never the host's own root."""
+    link = runner.prefix.path / "dosdevices" / ROOT_DRIVE
+    if link.is_symlink():
+        link.unlink()
+    link.symlink_to(folder)
+    shown = runner.prefix.run(["wine", "winepath", "-w", str(folder)], capture_output=True,
+                              timeout=60).stdout.strip()
+    if shown != ROOT_DRIVE.upper().encode() + b"\\":
+        link.unlink()
+        raise RuntimeError(f"the case folder is {shown!r} under Wine, not the root of a drive")
+
+
+def unmap_root_drive(folder, runner, result) -> list:
+    (runner.prefix.path / "dosdevices" / ROOT_DRIVE).unlink()
+    return []
+
+
+def registry_case(name: str, value: tuple, **fields) -> Case:
+    """An advertising run over DAY1 with the registry value "Desktop" set to
+    `value` (type, data); by default the report lands in the case folder's
+    Desktop folder."""
+    fields.setdefault("out_files", {REPORT: DAY1_REPORT})
+    return advertising_case(name, b"1", {"day1.log": DAY1}, DAY1_LISTING, None,
+                            desktop_value=value, runners=("wine",), **fields)
 
 
 CASES = [
@@ -386,4 +420,23 @@ CASES += [
         exit=1,
         runners=("wine",),
     ),
+    # The registry's record of the Desktop folder, read as Windows reads it.
+    registry_case("registry_expand_sz_is_not_expanded", ("REG_EXPAND_SZ", "%USERPROFILE%"),
+                  setup=lambda folder, runner: (folder / "%USERPROFILE%").mkdir(),
+                  out_files={"%USERPROFILE%/Отчёт_РЕКЛАМА.xls": DAY1_REPORT}),
+    registry_case("registry_expand_sz_without_such_a_folder", ("REG_EXPAND_SZ", "%USERPROFILE%"),
+                  setup=None, out_files={"%USERPROFILE%": None},
+                  stderr=exception("EInOutError", "00409210", b"Invalid filename."), exit=1),
+    registry_case("registry_trailing_backslash_doubles_in_the_path",
+                  ("REG_SZ", lambda folder: wine.windows_path(folder / "Desktop") + "\\")),
+    registry_case("registry_number_is_refused_before_any_file", ("REG_DWORD", "1"),
+                  out_files={REPORT: None},
+                  stderr=exception("ERegistryException", "0040916C",
+                                   b"Invalid data type for 'Desktop'."), exit=1),
+    registry_case("registry_empty_value_puts_the_report_in_the_drive_root", ("REG_SZ", ""),
+                  setup=case_folder_as_drive_root, check=unmap_root_drive,
+                  out_files={"Отчёт_РЕКЛАМА.xls": DAY1_REPORT}),
+    registry_case("registry_missing_value_puts_the_report_in_the_drive_root", ("REG_SZ", None),
+                  setup=case_folder_as_drive_root, check=unmap_root_drive,
+                  out_files={"Отчёт_РЕКЛАМА.xls": DAY1_REPORT}),
 ]

@@ -51,6 +51,9 @@ class Case:
     # case folder (the folder itself is only made when `files` holds one of
     # its files); None: the host has no such record.
     desktop: Optional[str] = "Desktop"
+    # Windows only: the registry value "Desktop" as (type, data), in place of
+    # the path `desktop` names; data may be a function of the case folder.
+    desktop_value: Optional[tuple] = None
     # The raw command line, first word included, in CP1251, for what an
     # argument list cannot say (quotes glued to text, an empty ""); None:
     # the program gets `args`. Windows only.
@@ -137,8 +140,12 @@ class WineRunner:
         prefix.prepare()
 
     def run(self, case: Case, folder: Path) -> Result:
-        wine.set_desktop_record(self.prefix, None if case.desktop is None
-                                else wine.windows_path(folder / case.desktop))
+        if case.desktop_value is not None:
+            kind, data = case.desktop_value
+            wine.set_desktop_record(self.prefix, data(folder) if callable(data) else data, kind)
+        else:
+            wine.set_desktop_record(self.prefix, None if case.desktop is None
+                                    else wine.windows_path(folder / case.desktop))
         exe = placed_program(self.exe, case, folder)
         command = ["wine", str(exe)] + case.args
         if case.command_line is not None or case.held_open is not None:
