@@ -1,4 +1,5 @@
 // POSIX backend only: the standard streams and the console text attribute.
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -15,6 +16,20 @@ namespace {
 // on Windows, instead of killing the process.
 const bool kBrokenPipeIsAnError = [] {
   signal(SIGPIPE, SIG_IGN);
+  return true;
+}();
+
+// A standard stream that the parent left closed stays unusable, as a closed
+// handle does on Windows: its number is taken by /dev/null opened the wrong
+// way round, so that every use fails with EBADF (error 6), and no file that
+// the program opens later gets the number and with it the console's bytes.
+const bool kClosedStandardStreamsStayClosed = [] {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    // open() takes the lowest free number, which is this one.
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+      open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    }
+  }
   return true;
 }();
 

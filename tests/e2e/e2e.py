@@ -17,6 +17,7 @@ import tempfile
 from pathlib import Path
 from typing import Callable, Optional
 
+import stdout_faults
 import wine
 
 
@@ -71,6 +72,9 @@ class Case:
     # Called with (case folder, runner, result) after the run, for what the
     # byte comparisons cannot say; returns the problems found.
     check: Optional[Callable] = None
+    # How standard output is broken for the run (see stdout_faults.py):
+    # "closed", "full", "gone" or "reader_exits"; None: it is captured. Native only.
+    stdout_fault: Optional[str] = None
 
 
 @dataclasses.dataclass
@@ -116,6 +120,10 @@ class NativeRunner:
         }
         env.update(case_environment(case, folder))
         exe = placed_program(self.exe, case, folder)
+        if case.stdout_fault is not None:
+            stderr, code = stdout_faults.run(case.stdout_fault, [str(exe)] + case.args,
+                                             case.stdin, folder, env)
+            return Result(b"", stderr, code)
         done = subprocess.run([str(exe)] + case.args, input=case.stdin, cwd=folder,
                               env=env, capture_output=True, timeout=60)
         return Result(done.stdout, done.stderr, done.returncode)
