@@ -29,6 +29,33 @@ void AppendLine(std::string* text, std::string_view line) {
   *text += "\r\n";
 }
 
+// Lines 1 to 17 of the report: the fixed form up to the first data row.
+std::string ReportHead() {
+  std::string head;
+  for (std::string_view line : {kReportHtml, kReportHead, kReportBody, kReportTable}) {
+    AppendLine(&head, line);
+  }
+  AppendLine(&head, std::string(kAnnexRowStart) + std::string(kAnnexRowText));
+  for (std::string_view row :
+       {kHeaderRow6, kHeaderRow7, kHeaderRow8, kHeaderRow9, kHeaderRow10, kHeaderRow11,
+        kHeaderRow12, kHeaderRow13, kHeaderRow14, kHeaderRow15}) {
+    AppendLine(&head, std::string(kHeaderRowStart) + std::string(row));
+  }
+  const std::array<std::string_view, 7> headings = {
+      kColumnHeading1, kColumnHeading2, kColumnHeading3, kColumnHeading4,
+      kColumnHeading5, kColumnHeading6, kColumnHeading7};
+  for (bool numbers : {false, true}) {
+    head += kRowStart;
+    for (size_t column = 0; column < headings.size(); ++column) {
+      head += kHeadingCellStart;
+      head += numbers ? std::to_string(column + 1) : std::string(headings[column]);
+      head += kCellEnd;
+    }
+    AppendLine(&head, kRowEnd);
+  }
+  return head;
+}
+
 }  // namespace
 
 std::string_view DurationText(std::string_view key) { return key.substr(0, kDurationLength); }
@@ -40,64 +67,36 @@ std::string ListingText(std::string_view key) {
 
 std::string_view ClipName(std::string_view key) { return CutBeforeLastDot(FilePart(key)); }
 
-std::string TallyListing(const ClipTally& tally) {
-  const std::string times = FoldToOem(kTimesSuffix);
-  std::string listing;
-  AppendLine(&listing, kListingRule);
-  for (size_t i = 0; i < tally.size(); ++i) {
-    const std::string text = ListingText(tally.key(i));
-    const size_t dashes = text.size() < kListingWidth ? kListingWidth - text.size() : 1;
-    listing += FoldToOem(text);
-    listing += ' ';
-    listing.append(dashes, '-');
-    listing += ' ';
-    listing += std::to_string(tally.count(i));
-    AppendLine(&listing, times);
-  }
-  return listing;
+std::string ListingLine(std::string_view key, int64_t count) {
+  static const std::string kFoldedTimes = FoldToOem(kTimesSuffix);
+  const std::string text = ListingText(key);
+  const size_t dashes = text.size() < kListingWidth ? kListingWidth - text.size() : 1;
+  std::string line = FoldToOem(text);
+  line += ' ';
+  line.append(dashes, '-');
+  line += ' ';
+  line += std::to_string(count);
+  AppendLine(&line, kFoldedTimes);
+  return line;
 }
 
-std::string AdvertisingReportText(const ClipTally& tally) {
-  std::string report;
-  for (std::string_view line : {kReportHtml, kReportHead, kReportBody, kReportTable}) {
-    AppendLine(&report, line);
-  }
-  AppendLine(&report, std::string(kAnnexRowStart) + std::string(kAnnexRowText));
-  for (std::string_view row :
-       {kHeaderRow6, kHeaderRow7, kHeaderRow8, kHeaderRow9, kHeaderRow10, kHeaderRow11,
-        kHeaderRow12, kHeaderRow13, kHeaderRow14, kHeaderRow15}) {
-    AppendLine(&report, std::string(kHeaderRowStart) + std::string(row));
-  }
-  const std::array<std::string_view, 7> headings = {
-      kColumnHeading1, kColumnHeading2, kColumnHeading3, kColumnHeading4,
-      kColumnHeading5, kColumnHeading6, kColumnHeading7};
-  for (bool numbers : {false, true}) {
-    report += kRowStart;
-    for (size_t column = 0; column < headings.size(); ++column) {
-      report += kHeadingCellStart;
-      report += numbers ? std::to_string(column + 1) : std::string(headings[column]);
-      report += kCellEnd;
-    }
-    AppendLine(&report, kRowEnd);
-  }
-  for (size_t i = 0; i < tally.size(); ++i) {
-    const std::string_view key = tally.key(i);
-    report += kDataRowStart;
-    report += ClipName(key);
-    report += kDataRowToDuration;
-    report += DurationText(key);
-    report += kDataRowToCount;
-    report += std::to_string(tally.count(i));
-    AppendLine(&report, kDataRowEnd);
-  }
-  for (std::string_view line : {kReportTableEnd, kReportBodyEnd, kReportHtmlEnd}) {
-    AppendLine(&report, line);
-  }
-  return report;
+std::string ReportRow(std::string_view key, int64_t count) {
+  std::string row(kDataRowStart);
+  row += ClipName(key);
+  row += kDataRowToDuration;
+  row += DurationText(key);
+  row += kDataRowToCount;
+  row += std::to_string(count);
+  AppendLine(&row, kDataRowEnd);
+  return row;
 }
 
 Failure PrintTallyListing(const ClipTally& tally, edge::OutputStream& output) {
-  return InOutFailure(output.Write(TallyListing(tally)), kPlaceListing);
+  edge::OsError error = output.WriteLine(kListingRule);
+  for (size_t i = 0; i < tally.size() && error == edge::kOk; ++i) {
+    error = output.Write(ListingLine(tally.key(i), tally.count(i)));
+  }
+  return InOutFailure(error, kPlaceListing);
 }
 
 Failure WriteAdvertisingReport(std::string_view desktop_folder, const ClipTally& tally) {
@@ -106,10 +105,16 @@ Failure WriteAdvertisingReport(std::string_view desktop_folder, const ClipTally&
   if (Failure failure = InOutFailure(edge::CreateForWriting(path, &file), kPlaceCreateReport)) {
     return failure;
   }
-  const std::string report = AdvertisingReportText(tally);
-  if (Failure failure = InOutFailure(edge::WriteToFile(file, report), kPlaceWriteReport)) {
-    return failure;
+  edge::OutputStream report(&file, /*line_buffered=*/false);
+  edge::OsError error = report.Write(ReportHead());
+  for (size_t i = 0; i < tally.size() && error == edge::kOk; ++i) {
+    error = report.Write(ReportRow(tally.key(i), tally.count(i)));
   }
+  for (std::string_view line : {kReportTableEnd, kReportBodyEnd, kReportHtmlEnd}) {
+    if (error == edge::kOk) error = report.WriteLine(line);
+  }
+  if (error == edge::kOk) error = report.Flush();
+  if (Failure failure = InOutFailure(error, kPlaceWriteReport)) return failure;
   return InOutFailure(edge::CloseFile(file), kPlaceCloseReport);
 }
 

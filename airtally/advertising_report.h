@@ -23,23 +23,25 @@ std::string ListingText(std::string_view key);
 // The file part, cut.
 std::string_view ClipName(std::string_view key);
 
-// The console listing of `tally` in entry order, code page 866, every line
-// ended with CR LF: 51 dashes, then per entry the folded listing text, a
-// space, dashes (80 less the text's length, at least one), a space, the count
-// and the folded " раз(а)".
-std::string TallyListing(const ClipTally& tally);
+// The console listing line of one entry, code page 866, ended with CR LF:
+// the folded listing text, a space, dashes (80 less the text's length, at
+// least one), a space, the count and the folded " раз(а)".
+std::string ListingLine(std::string_view key, int64_t count);
 
-// The whole report file for `tally` (Windows-1251, CR LF line ends): the
-// fixed form with one row per entry holding its clip name, duration text
-// and count. Nothing is escaped.
-std::string AdvertisingReportText(const ClipTally& tally);
+// The data row of one entry in the report, Windows-1251, ended with CR LF:
+// its clip name, duration text and count in the form's cells. Nothing is
+// escaped.
+std::string ReportRow(std::string_view key, int64_t count);
 
-// Writes TallyListing(tally). Fails on a failed write (kPlaceListing).
+// Writes the console listing of `tally` in entry order: 51 dashes, then the
+// listing line of every entry. Fails on a failed write (kPlaceListing).
 Failure PrintTallyListing(const ClipTally& tally, edge::OutputStream& output);
 
 // Creates "Отчёт_РЕКЛАМА.xls" in `desktop_folder` (Windows form, appended
 // as it is; empty names the drive root), replacing an existing file, and
-// writes the report. Fails on a failed create (kPlaceCreateReport; a path of
+// writes the report (Windows-1251, CR LF line ends): the fixed form with the
+// row of every entry. Entries are written as they are read, so memory does
+// not grow with the report. Fails on a failed create (kPlaceCreateReport; a path of
 // 260 bytes or more fails with system error 206 before anything is created),
 // write (kPlaceWriteReport) or close (kPlaceCloseReport); a file created
 // before the failure stays as far as it was written.

@@ -68,6 +68,25 @@ std::string KeyWithListingOf(size_t length) {
   return R"(00:00:30 D:\Ads\)" + std::string(length - 9, 'x') + ".avi";
 }
 
+// What PrintTallyListing writes for `tally`.
+std::string PrintedListing(const ClipTally& tally) {
+  edge::test_support::TempDir dir;
+  edge::File file;
+  EXPECT_EQ(edge::kOk, edge::CreateForWriting((dir.path() / "listing").string(), &file));
+  edge::OutputStream output(&file, /*line_buffered=*/false);
+  EXPECT_FALSE(PrintTallyListing(tally, output));
+  EXPECT_EQ(edge::kOk, output.Flush());
+  EXPECT_EQ(edge::kOk, edge::CloseFile(file));
+  return dir.Read("listing");
+}
+
+// The report file WriteAdvertisingReport leaves for `tally`.
+std::string WrittenReport(const ClipTally& tally) {
+  edge::test_support::TempDir dir;
+  EXPECT_FALSE(WriteAdvertisingReport(dir.path().string(), tally));
+  return dir.Read("Отчёт_РЕКЛАМА.xls");
+}
+
 TEST(AdvertisingReportTest, ListingPadsTheCountToCharacter83) {
   const ClipTally tally = TallyOf({
       {Cp1251(R"(00:00:15 D:\_РЕКЛАМА\Shop.avi)"), 12},
@@ -89,14 +108,14 @@ TEST(AdvertisingReportTest, ListingPadsTheCountToCharacter83) {
                                line("00:00:30 " + std::string(70, 'x'), 1, "1") +
                                line("00:00:30 " + std::string(71, 'x'), 1, "1") +
                                line("00:00:30 " + std::string(72, 'x'), 1, "100");
-  const std::string listing = TallyListing(tally);
+  const std::string listing = PrintedListing(tally);
   EXPECT_EQ(expected, listing);
   // Counting from 1, the count of a short text begins at character 83.
   EXPECT_EQ("12", listing.substr(51 + 2 + 82, 2));
 }
 
 TEST(AdvertisingReportTest, ListingOfAnEmptyTallyIsTheRule) {
-  EXPECT_EQ(std::string(51, '-') + "\r\n", TallyListing(ClipTally()));
+  EXPECT_EQ(std::string(51, '-') + "\r\n", PrintedListing(ClipTally()));
 }
 
 // The form as a reader sees it; the data rows go where <ROWS> stands.
@@ -129,7 +148,7 @@ std::string Report(std::string_view utf8_rows) {
 }
 
 TEST(AdvertisingReportTest, ReportOfAnEmptyTallyIsTheBareForm) {
-  EXPECT_EQ(Report(""), AdvertisingReportText(ClipTally()));
+  EXPECT_EQ(Report(""), WrittenReport(ClipTally()));
 }
 
 TEST(AdvertisingReportTest, ReportHasOneRowPerClipInEntryOrder) {
@@ -145,7 +164,7 @@ TEST(AdvertisingReportTest, ReportHasOneRowPerClipInEntryOrder) {
   EXPECT_EQ(Report(start + "Магнит.осень" + to_duration + "00:00:30" + cell + "3" + end + start +
                    "A&B <sale>" + to_duration + R"(\_РЕКЛАМ)" + cell + "1" + end + start +
                    to_duration + "00:00:15" + cell + "12" + end),
-            AdvertisingReportText(tally));
+            WrittenReport(tally));
 }
 
 class WriteAdvertisingReportTest : public ::testing::Test {
@@ -158,7 +177,7 @@ class WriteAdvertisingReportTest : public ::testing::Test {
 TEST_F(WriteAdvertisingReportTest, ReplacesAnExistingReport) {
   dir_.Write("Отчёт_РЕКЛАМА.xls", std::string(100000, 'x'));
   EXPECT_FALSE(WriteAdvertisingReport(dir_.path().string(), tally_));
-  EXPECT_EQ(AdvertisingReportText(tally_), dir_.Read("Отчёт_РЕКЛАМА.xls"));
+  EXPECT_EQ(WrittenReport(tally_), dir_.Read("Отчёт_РЕКЛАМА.xls"));
 }
 
 TEST_F(WriteAdvertisingReportTest, AMissingFolderFailsTheCreate) {
