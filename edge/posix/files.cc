@@ -16,22 +16,6 @@ File::~File() {
   if (is_open() && owned_) close(static_cast<int>(handle_));
 }
 
-File::File(File&& other) noexcept
-    : handle_(other.handle_), owned_(other.owned_), is_console_(other.is_console_) {
-  other.Release();
-}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    if (is_open() && owned_) close(static_cast<int>(handle_));
-    handle_ = other.handle_;
-    owned_ = other.owned_;
-    is_console_ = other.is_console_;
-    other.Release();
-  }
-  return *this;
-}
-
 OsError OpenForReading(std::string_view path, File* file) {
   if (path.empty()) {
     *file = OpenStandardStream(StandardStream::kInput);
