@@ -16,4 +16,8 @@ std::string FoldToOem(std::string_view text);
 // The same into a reused buffer, for the scan's hot path.
 void FoldToOemInto(std::string_view text, std::string* folded);
 
+// Whether `text` folds to `folded`, without folding it whole: for testing a
+// folded marker at one place of a raw line.
+bool FoldsTo(std::string_view text, std::string_view folded);
+
 }  // namespace airtally

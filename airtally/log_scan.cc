@@ -52,16 +52,61 @@ size_t FindTakeMark(std::string_view text, size_t from) {
   return text.find(kTakeMark, at);
 }
 
-Failure HandleTake(TakeHandler& handler, std::string_view line, edge::OutputStream& console,
-                   std::string* echo) {
-  echo->clear();
-  const Failure failure = handler.HandleTakeLine(line, echo);
-  // The echo goes out even when the take then failed: it was written first.
-  if (!echo->empty()) {
-    if (Failure written = InOutFailure(console.Write(*echo), kPlaceTakeEcho)) return written;
+// The scan of one log: hands its take lines to the mode's handling and
+// writes their echoes.
+class LogScanner {
+ public:
+  LogScanner(RunState& state, edge::OutputStream& console)
+      : state_(state), console_(console), handler_(&state) {}
+
+  // Every take line of a run of plain lines (LineReader::ReadPlainLines).
+  Failure ScanPlainRun(std::string_view run) {
+    takes_.clear();
+    std::string_view line;
+    for (size_t at = NextTakeMarkLine(run, 0, &line); at != std::string_view::npos;
+         at = NextTakeMarkLine(run, at, &line)) {
+      if (line.find(kMovieMark) != std::string_view::npos) takes_.push_back(line);
+    }
+    // With many clips the tally's memory is larger than the cache: it is
+    // asked ahead for the lines to come while the current one is handled.
+    // With few it stays in the cache, and asking ahead would only cost.
+    constexpr size_t kAhead = 8;
+    constexpr size_t kCachedClips = 4096;
+    const bool ask_ahead = !state_.search_mode() && state_.clip_tally.size() > kCachedClips;
+    for (size_t i = 0; i < takes_.size(); ++i) {
+      if (ask_ahead && i + kAhead < takes_.size()) {
+        state_.clip_tally.Prefetch(takes_[i + kAhead], 0);
+      }
+      if (ask_ahead && i + kAhead / 2 < takes_.size()) {
+        state_.clip_tally.Prefetch(takes_[i + kAhead / 2], 1);
+      }
+      if (Failure failure = HandleTake(takes_[i])) return failure;
+    }
+    return {};
   }
-  return failure;
-}
+
+  // One line read by itself, a take line or not.
+  Failure ScanLine(std::string_view line) {
+    return IsTakeLine(line) ? HandleTake(line) : Failure{};
+  }
+
+ private:
+  Failure HandleTake(std::string_view line) {
+    echo_.clear();
+    const Failure failure = handler_.HandleTakeLine(line, &echo_);
+    // The echo goes out even when the take then failed: it was written first.
+    if (!echo_.empty()) {
+      if (Failure written = InOutFailure(console_.Write(echo_), kPlaceTakeEcho)) return written;
+    }
+    return failure;
+  }
+
+  RunState& state_;
+  edge::OutputStream& console_;
+  TakeHandler handler_;
+  std::vector<std::string_view> takes_;
+  std::string echo_;
+};
 
 }  // namespace
 
@@ -81,32 +126,12 @@ size_t NextTakeMarkLine(std::string_view run, size_t from, std::string_view* lin
 Failure ScanLog(edge::File& log, edge::LineReader& reader, RunState& state,
                 edge::OutputStream& console) {
   reader.Restart(&log);
-  TakeHandler handler(&state);
-  std::string echo;
-  std::vector<std::string_view> takes;
+  LogScanner scanner(state, console);
   for (;;) {
     std::string_view run;
     if (Failure failure = InOutFailure(reader.ReadPlainLines(&run), kPlaceReadLog)) return failure;
     if (!run.empty()) {
-      takes.clear();
-      std::string_view line;
-      for (size_t at = NextTakeMarkLine(run, 0, &line); at != std::string_view::npos;
-           at = NextTakeMarkLine(run, at, &line)) {
-        if (line.find(kMovieMark) != std::string_view::npos) takes.push_back(line);
-      }
-      // With many clips the tally's memory is larger than the cache: it is
-      // asked ahead for the lines to come, while the current one is handled.
-      constexpr size_t kAhead = 8;
-      const bool tallying = !state.search_mode();
-      for (size_t i = 0; i < takes.size(); ++i) {
-        if (tallying && i + kAhead < takes.size()) {
-          state.clip_tally.Prefetch(takes[i + kAhead], 0);
-        }
-        if (tallying && i + kAhead / 2 < takes.size()) {
-          state.clip_tally.Prefetch(takes[i + kAhead / 2], 1);
-        }
-        if (Failure failure = HandleTake(handler, takes[i], console, &echo)) return failure;
-      }
+      if (Failure failure = scanner.ScanPlainRun(run)) return failure;
       continue;
     }
     bool at_end = false;
@@ -114,9 +139,7 @@ Failure ScanLog(edge::File& log, edge::LineReader& reader, RunState& state,
     if (at_end) return {};
     std::string_view line;
     if (Failure failure = InOutFailure(reader.ReadLine(&line), kPlaceReadLog)) return failure;
-    if (IsTakeLine(line)) {
-      if (Failure failure = HandleTake(handler, line, console, &echo)) return failure;
-    }
+    if (Failure failure = scanner.ScanLine(line)) return failure;
   }
 }
 

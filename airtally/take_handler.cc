@@ -9,27 +9,45 @@
 namespace airtally {
 namespace {
 
-bool Holds(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
+// The folder markers as FoldToOem folds them, made once.
+struct FoldedMarkers {
+  std::string announcer = FoldToOem(kAnnouncerMarker);
+  std::string programme = FoldToOem(kProgrammeMarker);
+  std::string credits = FoldToOem(kCreditsMarker);
+  std::string advertising = FoldToOem(kAdvertisingMarker);
+};
+
+bool MarkerAt(std::string_view line, size_t at, std::string_view folded_marker) {
+  return FoldsTo(line.substr(at, folded_marker.size()), folded_marker);
 }
 
 }  // namespace
 
-void UpdateAnnouncerBlock(std::string_view folded_line, bool* InAnnouncerBlock) {
-  static const std::string kOpens = FoldToOem(kAnnouncerMarker);
-  static const std::string kClosesProgramme = FoldToOem(kProgrammeMarker);
-  static const std::string kClosesCredits = FoldToOem(kCreditsMarker);
-  if (Holds(folded_line, kOpens)) {
+FolderMarkers FindFolderMarkers(std::string_view line) {
+  static const FoldedMarkers kFolded;
+  FolderMarkers markers;
+  for (size_t at = line.find('\\'); at != std::string_view::npos; at = line.find('\\', at + 1)) {
+    markers.announcer = markers.announcer || MarkerAt(line, at, kFolded.announcer);
+    markers.block_end = markers.block_end || MarkerAt(line, at, kFolded.programme) ||
+                        MarkerAt(line, at, kFolded.credits);
+    if (markers.advertising == std::string_view::npos && MarkerAt(line, at, kFolded.advertising)) {
+      markers.advertising = at;
+    }
+  }
+  return markers;
+}
+
+void UpdateAnnouncerBlock(const FolderMarkers& markers, bool* InAnnouncerBlock) {
+  if (markers.announcer) {
     *InAnnouncerBlock = true;
-  } else if (Holds(folded_line, kClosesProgramme) || Holds(folded_line, kClosesCredits)) {
+  } else if (markers.block_end) {
     *InAnnouncerBlock = false;
   }
 }
 
-void TallyAdvertisingTake(std::string_view line, std::string_view folded_line, RunState& state) {
-  static const std::string kAdvertising = FoldToOem(kAdvertisingMarker);
-  size_t start = folded_line.find(kAdvertising);
-  if (start == std::string_view::npos) return;
+void TallyAdvertisingTake(std::string_view line, size_t advertising, RunState& state) {
+  if (advertising == std::string_view::npos) return;
+  size_t start = advertising;
   if (const auto duration_end = FindDuration(line)) start = *duration_end - 7;
   if (state.counting_mode == CountingMode::AnnouncerOnly && !state.InAnnouncerBlock) return;
   // Inside a block only the takes whose line begins with "2" count.
@@ -49,7 +67,8 @@ Failure CountSearchedTake(std::string_view line, std::string_view folded_line,
   if (!end) return {};
   // Seconds first: the first bad field in this order is the one reported.
   int64_t seconds = 0, minutes = 0, hours = 0;
-  for (auto [field_end, value] : {std::pair{*end, &seconds}, {*end - 3, &minutes}, {*end - 6, &hours}}) {
+  for (auto [field_end, value] :
+       {std::pair{*end, &seconds}, {*end - 3, &minutes}, {*end - 6, &hours}}) {
     const std::string_view field = line.substr(field_end - 1, 2);
     if (!ParseFieldInteger(field, value)) return ConvertFailure(field, kPlaceConvert);
   }
@@ -66,12 +85,14 @@ TakeHandler::TakeHandler(RunState* state)
     : state_(state), folded_search_(FoldToOem(state->SearchText)) {}
 
 Failure TakeHandler::HandleTakeLine(std::string_view line, std::string* echo) {
-  FoldToOemInto(line, &folded_line_);
-  UpdateAnnouncerBlock(folded_line_, &state_->InAnnouncerBlock);
+  const FolderMarkers markers = FindFolderMarkers(line);
+  UpdateAnnouncerBlock(markers, &state_->InAnnouncerBlock);
   if (!state_->search_mode()) {
-    TallyAdvertisingTake(line, folded_line_, *state_);
+    TallyAdvertisingTake(line, markers.advertising, *state_);
     return {};
   }
+  // The search and the echo need the whole line folded.
+  FoldToOemInto(line, &folded_line_);
   return CountSearchedTake(line, folded_line_, folded_search_, state_->search_totals, echo);
 }
 

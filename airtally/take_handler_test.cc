@@ -29,6 +29,33 @@ const char kOpen[] = "21:00:00 Script take: 1 movie 00:00:10 D:\\AIR\\_Дикт�
 const char kCloseProgramme[] = "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\над программой 1.avi";
 const char kCloseCredits[] = "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\Велнор КЕТ - титры 2.avi";
 
+TEST(TakeHandlerTest, FindFolderMarkers) {
+  const struct {
+    const char* line;
+    bool announcer;
+    bool block_end;
+    size_t advertising;
+  } cases[] = {
+      {"D:\\AIR\\_РЕКЛАМА\\a.avi", false, false, 6},
+      {"\\_реклама\\x \\_РЕКЛАМА\\", false, false, 0},  // the first one counts
+      {"D:\\_РеКлАмА\\a", false, false, 2},
+      {"D:\\_РЕКЛАМА", false, false, std::string_view::npos},  // no closing backslash
+      {"D:\\_ДИКТОР\\a", true, false, std::string_view::npos},
+      {"D:\\НАД ПРОГРАММОЙ 1", false, true, std::string_view::npos},
+      {"D:\\Над Программой", false, false, std::string_view::npos},  // no trailing blank
+      {"D:\\велнор кет - титры 2", false, true, std::string_view::npos},
+      {"D:\\Велнор KЕТ - Титры 2", false, false, std::string_view::npos},  // a Latin K
+      {"\\\\_диктор\\\\_реклама\\", true, false, 10},
+      {"", false, false, std::string_view::npos},
+  };
+  for (const auto& c : cases) {
+    const FolderMarkers markers = FindFolderMarkers(W(c.line));
+    EXPECT_EQ(c.announcer, markers.announcer) << c.line;
+    EXPECT_EQ(c.block_end, markers.block_end) << c.line;
+    EXPECT_EQ(c.advertising, markers.advertising) << c.line;
+  }
+}
+
 TEST(TakeHandlerTest, AnnouncerBlockMarkers) {
   const struct {
     const char* line;
