@@ -1,6 +1,7 @@
 // Case folding of Windows-1251 text to lowercase code page 866 text.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,20 @@ std::string FoldToOem(std::string_view text);
 // The same into a reused buffer, for the scan's hot path.
 void FoldToOemInto(std::string_view text, std::string* folded);
 
+// The folding of every byte value.
+extern const std::array<unsigned char, 256> kFoldTable;
+
+// The folding of one byte.
+inline unsigned char FoldByte(char byte) { return kFoldTable[static_cast<unsigned char>(byte)]; }
+
 // Whether `text` folds to `folded`, without folding it whole: for testing a
 // folded marker at one place of a raw line.
-bool FoldsTo(std::string_view text, std::string_view folded);
+inline bool FoldsTo(std::string_view text, std::string_view folded) {
+  if (text.size() != folded.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (FoldByte(text[i]) != static_cast<unsigned char>(folded[i])) return false;
+  }
+  return true;
+}
 
 }  // namespace airtally

@@ -16,37 +16,58 @@
 namespace airtally {
 namespace {
 
-// Finds the take mark 16 positions at a time: only where the mark's first
-// and last bytes both stand at the right distance is the whole mark compared.
-// The vectors are the compiler's generic ones, so this builds for every target.
+// Finds the take mark 64 bytes at a time: a position can hold the mark only
+// where the mark's first and last bytes both stand at the right distance, and
+// most blocks have no such position at all. The vectors are the compiler's
+// generic ones, so this builds for every target.
+using Bytes16 = signed char __attribute__((vector_size(16)));
+
+Bytes16 Load16(const char* at) {
+  Bytes16 bytes;
+  std::memcpy(&bytes, at, sizeof bytes);
+  return bytes;
+}
+
+Bytes16 Broadcast(char byte) {
+  Bytes16 bytes;
+  for (int i = 0; i < 16; ++i) bytes[i] = static_cast<signed char>(byte);
+  return bytes;
+}
+
+// The first position of [at, at + 16) where the whole mark stands, or npos.
+size_t MarkInSixteen(const char* data, size_t at, Bytes16 lanes_hit) {
+  uint64_t halves[2];
+  std::memcpy(halves, &lanes_hit, sizeof halves);
+  for (int half = 0; half < 2; ++half) {
+    // A hit lane is a whole byte of ones.
+    for (uint64_t lanes = halves[half]; lanes != 0;) {
+      const int bit = std::countr_zero(lanes);
+      const size_t candidate = at + half * 8 + bit / 8;
+      if (std::memcmp(data + candidate, kTakeMark.data(), kTakeMark.size()) == 0) return candidate;
+      lanes &= ~(uint64_t{0xFF} << bit);
+    }
+  }
+  return std::string_view::npos;
+}
+
 size_t FindTakeMark(std::string_view text, size_t from) {
-  using Bytes16 = unsigned char __attribute__((vector_size(16)));
   constexpr size_t kLast = kTakeMark.size() - 1;
+  static const Bytes16 kFirstByte = Broadcast(kTakeMark.front());
+  static const Bytes16 kLastByte = Broadcast(kTakeMark.back());
   const char* const data = text.data();
   const size_t n = text.size();
-  Bytes16 first_byte, last_byte;
-  for (int i = 0; i < 16; ++i) {
-    first_byte[i] = static_cast<unsigned char>(kTakeMark.front());
-    last_byte[i] = static_cast<unsigned char>(kTakeMark.back());
-  }
+  const auto hits = [&](size_t at) {
+    return (Load16(data + at) == kFirstByte) & (Load16(data + at + kLast) == kLastByte);
+  };
   size_t at = from;
-  for (; at + kLast + 16 <= n; at += 16) {
-    Bytes16 heads, tails;
-    std::memcpy(&heads, data + at, 16);
-    std::memcpy(&tails, data + at + kLast, 16);
-    const auto hits = (heads == first_byte) & (tails == last_byte);
+  for (; at + kLast + 64 <= n; at += 64) {
+    const auto any = hits(at) | hits(at + 16) | hits(at + 32) | hits(at + 48);
     uint64_t halves[2];
-    std::memcpy(halves, &hits, 16);
-    for (int half = 0; half < 2; ++half) {
-      // A matching lane is a whole byte of ones.
-      for (uint64_t lanes = halves[half]; lanes != 0;) {
-        const int bit = std::countr_zero(lanes);
-        const size_t candidate = at + half * 8 + bit / 8;
-        if (std::memcmp(data + candidate, kTakeMark.data(), kTakeMark.size()) == 0) {
-          return candidate;
-        }
-        lanes &= ~(uint64_t{0xFF} << bit);
-      }
+    std::memcpy(halves, &any, sizeof halves);
+    if ((halves[0] | halves[1]) == 0) continue;
+    for (size_t part = at; part < at + 64; part += 16) {
+      const size_t mark = MarkInSixteen(data, part, hits(part));
+      if (mark != std::string_view::npos) return mark;
     }
   }
   return text.find(kTakeMark, at);

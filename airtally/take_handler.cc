@@ -9,6 +9,9 @@
 namespace airtally {
 namespace {
 
+// FindFolderMarkers tells the markers apart by their second byte.
+static_assert(kAnnouncerMarker[1] == kAdvertisingMarker[1]);
+
 // The folder markers as FoldToOem folds them, made once.
 struct FoldedMarkers {
   std::string announcer = FoldToOem(kAnnouncerMarker);
@@ -26,12 +29,21 @@ bool MarkerAt(std::string_view line, size_t at, std::string_view folded_marker) 
 FolderMarkers FindFolderMarkers(std::string_view line) {
   static const FoldedMarkers kFolded;
   FolderMarkers markers;
-  for (size_t at = line.find('\\'); at != std::string_view::npos; at = line.find('\\', at + 1)) {
-    markers.announcer = markers.announcer || MarkerAt(line, at, kFolded.announcer);
-    markers.block_end = markers.block_end || MarkerAt(line, at, kFolded.programme) ||
-                        MarkerAt(line, at, kFolded.credits);
-    if (markers.advertising == std::string_view::npos && MarkerAt(line, at, kFolded.advertising)) {
-      markers.advertising = at;
+  for (size_t at = line.find('\\'); at != std::string_view::npos && at + 1 < line.size();
+       at = line.find('\\', at + 1)) {
+    // The byte after the backslash tells which marker can stand here: the
+    // announcer and advertising folders begin with "_", the other two with
+    // their own letter.
+    const auto second = static_cast<char>(FoldByte(line[at + 1]));
+    if (second == kFolded.announcer[1]) {
+      markers.announcer = markers.announcer || MarkerAt(line, at, kFolded.announcer);
+      if (markers.advertising == std::string_view::npos &&
+          MarkerAt(line, at, kFolded.advertising)) {
+        markers.advertising = at;
+      }
+    } else if (second == kFolded.programme[1] || second == kFolded.credits[1]) {
+      markers.block_end = markers.block_end || MarkerAt(line, at, kFolded.programme) ||
+                          MarkerAt(line, at, kFolded.credits);
     }
   }
   return markers;
