@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "edge/testing/run_lines.h"
 #include "edge/testing/temp_dir.h"
 
 namespace edge {
@@ -62,13 +63,7 @@ class LineReaderTest : public ::testing::Test {
       std::string_view run;
       EXPECT_EQ(kOk, reader.ReadPlainLines(&run));
       if (!run.empty()) {
-        while (!run.empty()) {
-          const size_t lf = run.find('\n');
-          std::string_view line = run.substr(0, lf);
-          if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-          lines.emplace_back(line);
-          run.remove_prefix(lf == std::string_view::npos ? run.size() : lf + 1);
-        }
+        test_support::AppendRunLines(run, &lines);
         continue;
       }
       bool at_end = false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "edge/line_reader.h"
+#include "edge/testing/run_lines.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -38,13 +39,7 @@ Lines ReadMixed(edge::LineReader& reader, std::string_view use_run) {
       for (size_t cr = run.find('\r'); cr != std::string_view::npos; cr = run.find('\r', cr + 1)) {
         FUZZ_CHECK(cr + 1 < run.size() && run[cr + 1] == '\n');
       }
-      while (!run.empty()) {
-        const size_t lf = run.find('\n');
-        std::string_view line = run.substr(0, lf);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        run.remove_prefix(lf == std::string_view::npos ? run.size() : lf + 1);
-      }
+      edge::test_support::AppendRunLines(run, &lines);
       continue;
     }
     bool at_end = false;
