@@ -61,10 +61,12 @@ Failure Run(const std::vector<std::string>& arguments, edge::File& script_file,
   if (Failure failure = InOutFailure(edge::CloseFile(list_file), kPlaceCloseList)) {
     return failure;
   }
+  // The echo is written out before VirtualDub starts: a failed write ends
+  // the run with nothing started, as it would have when the line was written.
+  if (Failure failure = InOutFailure(console.Flush(), kPlaceFlushConsole)) return failure;
   // Whether VirtualDub started makes no difference to the run.
   bool started = false;
-  if (Failure failure = RunVirtualDub(kVirtualDubProgram, &started)) return failure;
-  return InOutFailure(console.Flush(), kPlaceFlushConsole);
+  return RunVirtualDub(kVirtualDubProgram, &started);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@ whose reader has gone before the start or after the first line. The error
 line cannot reach standard output then, so the exit code alone tells the
 failed write; it is never 0 and never a signal. The script, when one is left,
 holds only script lines."""
-from cases_clipweld import JOIN_END, SCRIPT, TWO_FILES, append_line, clip, open_line
+from cases_clipweld import (HOLD, JOIN_END, LAUNCH_ENV, SCRIPT, TWO_FILES, append_line, clip,
+                            install_standin, not_started, open_line)
 from e2e import Case
 
 # Enough paths that the echo fills the output buffer and a pipe more than
@@ -32,6 +33,10 @@ CASES = [
     broken("closed_output_keeps_the_script_clean", "closed", {"list.txt": LONG_LIST}, 6,
            check=script_is_a_prefix),
     broken("full_disk_output", "full", {"list.txt": TWO_FILES}, 112),
+    # The run ends at the failed echo: VirtualDub must not start after it.
+    broken("full_disk_output_starts_nothing", "full", {"list.txt": TWO_FILES, HOLD: b""}, 112,
+           env=LAUNCH_ENV, setup=install_standin("virtualdub.exe"),
+           check=not_started("virtualdub.exe")),
     broken("reader_gone_before_start", "gone", {"list.txt": TWO_FILES}, 232),
     broken("reader_goes_after_first_line", "reader_exits", {"list.txt": LONG_LIST}, 232,
            check=script_is_a_prefix),
