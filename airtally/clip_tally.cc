@@ -1,9 +1,18 @@
 // The clip tally and its index by tail.
 #include "airtally/clip_tally.h"
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 namespace airtally {
+namespace {
+
+constexpr size_t kBlockSize = 1 << 20;
+
+uint64_t HashOf(std::string_view tail) { return std::hash<std::string_view>()(tail); }
+
+}  // namespace
 
 std::string_view ClipTail(std::string_view key) {
   const size_t slash = key.rfind('\\');
@@ -12,23 +21,17 @@ std::string_view ClipTail(std::string_view key) {
 
 size_t ClipTally::FindSlot(std::string_view tail, uint64_t hash) const {
   const size_t mask = slots_.size() - 1;
-  const auto tag = static_cast<uint32_t>(hash >> 32);
   for (size_t at = hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
     if (slot.entry == 0) return at;
-    if (slot.hash_tag == tag) {
-      const size_t entry = slot.entry - 1;
-      const std::string_view stored(tails_.data() + tail_starts_[entry],
-                                    tail_starts_[entry + 1] - tail_starts_[entry]);
-      if (stored == tail) return at;
-    }
+    if (slot.hash == hash && std::string_view(slot.tail, slot.tail_size) == tail) return at;
   }
 }
 
 bool ClipTally::CountKnownClip(std::string_view key) {
   if (slots_.empty()) return false;
   const std::string_view tail = ClipTail(key);
-  const Slot& slot = slots_[FindSlot(tail, std::hash<std::string_view>()(tail))];
+  const Slot& slot = slots_[FindSlot(tail, HashOf(tail))];
   if (slot.entry == 0) return false;
   ++ClipCounts[slot.entry - 1];
   return true;
@@ -36,31 +39,42 @@ bool ClipTally::CountKnownClip(std::string_view key) {
 
 void ClipTally::Prefetch(std::string_view key, int stage) const {
   if (slots_.empty()) return;
-  const std::string_view tail = ClipTail(key);
-  const uint64_t hash = std::hash<std::string_view>()(tail);
-  const Slot& slot = slots_[hash & (slots_.size() - 1)];
+  const Slot& slot = slots_[HashOf(ClipTail(key)) & (slots_.size() - 1)];
   if (stage == 0) {
     __builtin_prefetch(&slot);
   } else if (slot.entry != 0) {
-    __builtin_prefetch(tails_.data() + tail_starts_[slot.entry - 1]);
+    __builtin_prefetch(slot.tail);
     __builtin_prefetch(&ClipCounts[slot.entry - 1]);
   }
 }
 
+std::string_view ClipTally::Store(std::string_view key) {
+  if (key.size() > block_free_) {
+    const size_t size = std::max(kBlockSize, key.size());
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    block_next_ = blocks_.back().get();
+    block_free_ = size;
+  }
+  char* const copy = block_next_;
+  std::memcpy(copy, key.data(), key.size());
+  block_next_ += key.size();
+  block_free_ -= key.size();
+  return {copy, key.size()};
+}
+
 void ClipTally::AddClip(std::string_view key) {
   if (2 * (ClipCounts.size() + 1) > slots_.size()) Grow();
-  const std::string_view tail = ClipTail(key);
-  const uint64_t hash = std::hash<std::string_view>()(tail);
-  ClipKeys.emplace_back(key);
+  const std::string_view stored = Store(key);
+  ClipKeys.push_back(stored);
   ClipCounts.push_back(1);
-  if (tail_starts_.empty()) tail_starts_.push_back(0);
-  tails_.append(tail);
-  tail_starts_.push_back(tails_.size());
-  // AddClip follows a failed lookup, so the tail is not there yet; with two
-  // equal tails the first one added keeps being found.
+  const std::string_view tail = ClipTail(stored);
+  const uint64_t hash = HashOf(tail);
+  // AddClip follows a failed lookup, so the tail is not there yet; were it
+  // there, the first entry with it would go on being found.
   Slot& slot = slots_[FindSlot(tail, hash)];
-  if (slot.entry == 0)
-    slot = {static_cast<uint32_t>(hash >> 32), static_cast<uint32_t>(ClipCounts.size())};
+  if (slot.entry == 0) {
+    slot = {hash, tail.data(), tail.size(), ClipCounts.size()};
+  }
 }
 
 void ClipTally::Grow() {
@@ -69,10 +83,7 @@ void ClipTally::Grow() {
   const size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.entry == 0) continue;
-    const size_t entry = slot.entry - 1;
-    const std::string_view tail(tails_.data() + tail_starts_[entry],
-                                tail_starts_[entry + 1] - tail_starts_[entry]);
-    size_t at = std::hash<std::string_view>()(tail) & mask;
+    size_t at = slot.hash & mask;
     while (slots_[at].entry != 0) at = (at + 1) & mask;
     slots_[at] = slot;
   }

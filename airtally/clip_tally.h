@@ -3,8 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +19,10 @@ std::string_view ClipTail(std::string_view key);
 // there are: the entries are indexed by a hash of their tails.
 class ClipTally {
  public:
+  ClipTally() = default;
+  ClipTally(ClipTally&&) = default;
+  ClipTally& operator=(ClipTally&&) = default;
+
   // Adds 1 to the count of the entry whose tail equals the tail of `key`;
   // false, with the tally unchanged, when there is none.
   bool CountKnownClip(std::string_view key);
@@ -35,28 +38,32 @@ class ClipTally {
   void Prefetch(std::string_view key, int stage) const;
 
   size_t size() const { return ClipCounts.size(); }
-  const std::string& key(size_t i) const { return ClipKeys[i]; }
+  std::string_view key(size_t i) const { return ClipKeys[i]; }
   int64_t count(size_t i) const { return ClipCounts[i]; }
 
  private:
-  // One place of the open-addressing index: the upper half of the tail's
-  // hash, and the entry's number plus one (0 for a free place).
+  // One place of the open-addressing index. The hash is kept so that growing
+  // the index needs no tail hashed again, and the tail so that a lookup
+  // compares without visiting the entry.
   struct Slot {
-    uint32_t hash_tag = 0;
-    uint32_t entry = 0;
+    uint64_t hash = 0;
+    const char* tail = nullptr;
+    size_t tail_size = 0;
+    size_t entry = 0;  // the entry's number plus one; 0 for a free place
   };
 
   // The place of the tail with `hash`, or the free place where it belongs.
   size_t FindSlot(std::string_view tail, uint64_t hash) const;
   void Grow();
+  // A lasting copy of `key`, in large blocks that never move.
+  std::string_view Store(std::string_view key);
 
-  std::deque<std::string> ClipKeys;
+  std::vector<std::string_view> ClipKeys;  // views of the stored copies
   std::vector<int64_t> ClipCounts;
-  // Every entry's tail, one after another, so that comparing tails stays in
-  // a few cache lines instead of one allocation per key.
-  std::string tails_;
-  std::vector<size_t> tail_starts_;  // entry i's tail is [start i, start i+1)
-  std::vector<Slot> slots_;          // a power of two, at most half used
+  std::vector<Slot> slots_;  // a power of two, at most half used
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* block_next_ = nullptr;  // the free end of the last block
+  size_t block_free_ = 0;
 };
 
 }  // namespace airtally

@@ -13,7 +13,7 @@ std::string Tally(std::initializer_list<std::string_view> keys) {
   }
   std::string text;
   for (size_t i = 0; i < tally.size(); ++i) {
-    text += tally.key(i) + " = " + std::to_string(tally.count(i)) + "\n";
+    text += std::string(tally.key(i)) + " = " + std::to_string(tally.count(i)) + "\n";
   }
   return text;
 }
