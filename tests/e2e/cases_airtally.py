@@ -439,4 +439,15 @@ CASES += [
     registry_case("registry_missing_value_puts_the_report_in_the_drive_root", ("REG_SZ", None),
                   setup=case_folder_as_drive_root, check=unmap_root_drive,
                   out_files={"Отчёт_РЕКЛАМА.xls": DAY1_REPORT}),
+    # The system would open the file named by the part before the NUL, here
+    # day1.log; the log is skipped instead, as one that cannot be opened.
+    Case(
+        name="log_path_with_a_nul_byte_is_skipped",
+        args=["list.txt"],
+        stdin=b"1\r\n\r\n",
+        files={"list.txt": b"day1.log\x00.log\r\n", "day1.log": DAY1},
+        setup=make_desktop,
+        stdout=PROMPT + b"* day1.log\x00.log\r\n" + listing(),
+        out_files={REPORT: report()},
+    ),
 ]
