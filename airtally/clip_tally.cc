@@ -49,7 +49,7 @@ void ClipTally::Prefetch(std::string_view key, int stage) const {
 }
 
 std::string_view ClipTally::Store(std::string_view key) {
-  if (key.size() > block_free_) {
+  if (blocks_.empty() || key.size() > block_free_) {
     const size_t size = std::max(kBlockSize, key.size());
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
     block_next_ = blocks_.back().get();

@@ -38,6 +38,8 @@ TEST(ClipTallyTest, KeyWithoutBackslashIsComparedWhole) {
   EXPECT_EQ("Shop.avi = 2\nx\\Shop.avi = 1\n", Tally({"Shop.avi", "x\\Shop.avi", "Shop.avi"}));
 }
 
+TEST(ClipTallyTest, EmptyKeysAreOneClip) { EXPECT_EQ(" = 2\n", Tally({"", ""})); }
+
 TEST(ClipTallyTest, KeysEndingInBackslashAreOneClip) {
   EXPECT_EQ("a\\ = 2\n", Tally({"a\\", "b\\"}));
 }
