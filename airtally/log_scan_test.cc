@@ -38,8 +38,9 @@ TEST(LogScanTest, FastTakeMarkSearchFindsExactlyTheMarkedLines) {
   EXPECT_EQ(std::vector<std::string>({"a Script take: b", "Script take:", "Script take:x"}),
             FastTakeMarkLines("a Script take: b\r\nScript take:\nScript tak\nScript take:x"));
   std::mt19937 random(7);
-  const std::string_view pieces[] = {"Script take:", "Script", " take:", "\r\n", "\n", "x",
-                                     "Script take:Script take:", "cript take:", ":"};
+  const std::string_view pieces[] = {
+      "Script take:", "Script", " take:", "\r\n", "\n", "x", "Script take:Script take:",
+      "cript take:",  ":"};
   for (int round = 0; round < 2000; ++round) {
     std::string run;
     for (int i = random() % 12; i > 0; --i) run += pieces[random() % std::size(pieces)];
@@ -60,23 +61,24 @@ class ScanTest : public ::testing::Test {
     edge::OutputStream console(&out_file, false);
     Failure result = ScanLogList(reader, state, console);
     EXPECT_EQ(edge::kOk, console.Flush());
-    if (failure) *failure = result;
-    else EXPECT_FALSE(result);
+    if (failure)
+      *failure = result;
+    else
+      EXPECT_FALSE(result);
     return dir_.Read("out.txt");
   }
 
-  std::string Log(std::string_view name, std::string_view text) {
-    return dir_.Write(name, text);
-  }
+  std::string Log(std::string_view name, std::string_view text) { return dir_.Write(name, text); }
 
   edge::test_support::TempDir dir_;
 };
 
 TEST_F(ScanTest, EchoesLogPathsCountsTakesAndSkipsMissingLogs) {
-  const std::string a = Log("a.log",
-                            "06:00 Device ok\r\n"
-                            "06:01 Script take: 1 movie 00:00:30 D:\\\\_\xD0\xC5\xCA\xCB\xC0\xCC\xC0\\Shop.avi\r\n"
-                            "06:02 Script take: 1 film 00:00:30 D:\\_\xD0\xC5\xCA\xCB\xC0\xCC\xC0\\Skip.avi\r\n");
+  const std::string a =
+      Log("a.log",
+          "06:00 Device ok\r\n"
+          "06:01 Script take: 1 movie 00:00:30 D:\\\\_\xD0\xC5\xCA\xCB\xC0\xCC\xC0\\Shop.avi\r\n"
+          "06:02 Script take: 1 film 00:00:30 D:\\_\xD0\xC5\xCA\xCB\xC0\xCC\xC0\\Skip.avi\r\n");
   const std::string missing = (dir_.path() / "missing.log").string();
   RunState state;
   const std::string list = a + "\r\nnot a log\r\n" + missing + "\r\n" + a + "\r\n" + a + " \r\n";
@@ -86,7 +88,8 @@ TEST_F(ScanTest, EchoesLogPathsCountsTakesAndSkipsMissingLogs) {
 }
 
 TEST_F(ScanTest, AnnouncerBlockRunsOnIntoTheNextLog) {
-  const std::string first = Log("1.log", "21:00 Script take: 1 movie D:\\_\xE4\xE8\xEA\xF2\xEE\xF0\\a.avi\n");
+  const std::string first =
+      Log("1.log", "21:00 Script take: 1 movie D:\\_\xE4\xE8\xEA\xF2\xEE\xF0\\a.avi\n");
   const std::string second =
       Log("2.log", "09:00 Script take: 1 movie D:\\_\xD0\xC5\xCA\xCB\xC0\xCC\xC0\\Shop.avi\n");
   RunState state;

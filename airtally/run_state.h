@@ -15,7 +15,7 @@ enum class CountingMode { AnnouncerOnly = 0, All = 1 };
 struct SearchTotals {
   int64_t AiringCount = 0;
   int64_t TotalSeconds = 0;
-  std::string MatchedText;              // the last match, as the log spells it
+  std::string MatchedText;                // the last match, as the log spells it
   std::string LastDuration = "00:00:00";  // of the last match that had one
 };
 

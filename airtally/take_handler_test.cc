@@ -18,16 +18,20 @@ std::string Handle(RunState& state, std::string_view utf8_line, Failure* failure
   TakeHandler handler(&state);
   std::string echo;
   Failure result = handler.HandleTakeLine(W(utf8_line), &echo);
-  if (failure) *failure = result;
-  else EXPECT_FALSE(result);
+  if (failure)
+    *failure = result;
+  else
+    EXPECT_FALSE(result);
   return echo;
 }
 
 const char kAd[] = "21:00:05 Script take: 1 movie 00:00:30 D:\\AIR\\_РЕКЛАМА\\Shop.avi";
 const char kAdMorning[] = "09:00:05 Script take: 1 movie 00:00:30 D:\\AIR\\_РЕКЛАМА\\Shop.avi";
 const char kOpen[] = "21:00:00 Script take: 1 movie 00:00:10 D:\\AIR\\_Диктор\\Hello.avi";
-const char kCloseProgramme[] = "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\над программой 1.avi";
-const char kCloseCredits[] = "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\Велнор КЕТ - титры 2.avi";
+const char kCloseProgramme[] =
+    "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\над программой 1.avi";
+const char kCloseCredits[] =
+    "21:10:00 Script take: 1 movie 00:00:10 D:\\AIR\\Велнор КЕТ - титры 2.avi";
 
 TEST(TakeHandlerTest, FindFolderMarkers) {
   const struct {
@@ -140,10 +144,12 @@ TEST(TakeHandlerTest, NoAdvertisingMarkerNoCount) {
 TEST(TakeHandlerTest, SearchCountsEchoesAndTimes) {
   RunState state;
   state.SearchText = W("реклама");
-  const std::string echo = Handle(state, "08:00 Script take: 1 movie 00:01:30 D:\\Реклама\\Shop.avi");
-  EXPECT_EQ("08:00 Script take: 1 movie 00:01:30 D:\\\xE0\xA5\xAA\xAB\xA0\xAC\xA0\\Shop.avi\r\n"
-            "0 1 30(90 cek )\r\n",
-            echo);
+  const std::string echo =
+      Handle(state, "08:00 Script take: 1 movie 00:01:30 D:\\Реклама\\Shop.avi");
+  EXPECT_EQ(
+      "08:00 Script take: 1 movie 00:01:30 D:\\\xE0\xA5\xAA\xAB\xA0\xAC\xA0\\Shop.avi\r\n"
+      "0 1 30(90 cek )\r\n",
+      echo);
   const SearchTotals& totals = state.search_totals;
   EXPECT_EQ(1, totals.AiringCount);
   EXPECT_EQ(90, totals.TotalSeconds);

@@ -10,9 +10,18 @@ TEST(TakeLineTest, IsLogPath) {
     const char* line;
     bool is_log;
   } cases[] = {
-      {"D:\\logs\\2022-09-01.log", true}, {"a.LOG", true}, {"a.LoG", true}, {"a.jpg", true},
-      {".log", true}, {".abg", true}, {"a.log ", false}, {"log", false}, {"", false},
-      {"a.logs", false}, {"alog", false}, {"a.lo", false},
+      {"D:\\logs\\2022-09-01.log", true},
+      {"a.LOG", true},
+      {"a.LoG", true},
+      {"a.jpg", true},
+      {".log", true},
+      {".abg", true},
+      {"a.log ", false},
+      {"log", false},
+      {"", false},
+      {"a.logs", false},
+      {"alog", false},
+      {"a.lo", false},
   };
   for (const auto& c : cases) EXPECT_EQ(c.is_log, IsLogPath(c.line)) << c.line;
 }
@@ -34,9 +43,9 @@ TEST(TakeLineTest, FindDuration) {
       {" 00:00:30", 8},
       {"00:00:30", std::nullopt},
       {"x 00:01:30 D:\\a.avi", 9},
-      {"x 00:01:30 D:\\a.avi 00:00:05", 27},   // the rightmost field wins
+      {"x 00:01:30 D:\\a.avi 00:00:05", 27},  // the rightmost field wins
       {"x 00:01:30y", 9},
-      {" ab:cd:ef", 8},                        // only the blank and colons are tested
+      {" ab:cd:ef", 8},  // only the blank and colons are tested
       {"x00:01:30", std::nullopt},
       {"", std::nullopt},
       {" 1:2:3", std::nullopt},

@@ -15,7 +15,11 @@ TEST(CommandLineTest, Splits) {
   ExpectSplit("   \t ", {});
   ExpectSplit("prog", {"prog"});
   ExpectSplit("prog a  b\tc", {"prog", "a", "b", "c"});
-  ExpectSplit("prog \x01" "a\x1F" "b", {"prog", "a", "b"});
+  ExpectSplit(
+      "prog \x01"
+      "a\x1F"
+      "b",
+      {"prog", "a", "b"});
   ExpectSplit(R"(prog "a b" c)", {"prog", "a b", "c"});
   ExpectSplit(R"(prog x"a b"y)", {"prog", "xa by"});
   ExpectSplit(R"(prog "list"".txt")", {"prog", "list.txt"});
@@ -31,9 +35,7 @@ TEST(CommandLineTest, Splits) {
   ExpectSplit("prog \xD0\xE5\xEA\xEB\xE0\xEC\xE0", {"prog", "\xD0\xE5\xEA\xEB\xE0\xEC\xE0"});
 }
 
-TEST(CommandLineTest, EndsAtNul) {
-  ExpectSplit(std::string_view("prog a\0b", 8), {"prog", "a"});
-}
+TEST(CommandLineTest, EndsAtNul) { ExpectSplit(std::string_view("prog a\0b", 8), {"prog", "a"}); }
 
 }  // namespace
 }  // namespace edge

@@ -88,12 +88,18 @@ TEST_F(LineReaderTest, Rules) {
       {"a\nb", {"a", "b"}},
       {"a\r\nb\r\n", {"a", "b"}},
       {"\n\n", {"", ""}},
-      {"a\rb\n", {"ab"}},                        // a lone CR is dropped
+      {"a\rb\n", {"ab"}},  // a lone CR is dropped
       {"Script\r take:\r\r\n", {"Script take:"}},
-      {"a\x1A" "b\nc\n", {"a", "c"}},            // 0x1A ends its line
-      {"a\n\x1A" "b\nc\n", {"a"}},               // 0x1A at a line start ends the input
+      {"a\x1A"
+       "b\nc\n",
+       {"a", "c"}},  // 0x1A ends its line
+      {"a\n\x1A"
+       "b\nc\n",
+       {"a"}},  // 0x1A at a line start ends the input
       {"\x1A", {}},
-      {"a\n\r\x1A" "b", {"a"}},
+      {"a\n\r\x1A"
+       "b",
+       {"a"}},
       {"a\n\r", {"a"}},
       {std::string_view("a\0b\n", 4), {std::string("a\0b", 3)}},
   };
@@ -133,7 +139,9 @@ TEST_F(LineReaderTest, LongLineGrowsTheBuffer) {
 }
 
 TEST_F(LineReaderTest, ReadAtEndGivesEmptyLineAndStaysAtEnd) {
-  File file = Open("a\n\x1A" "b\n");
+  File file = Open(
+      "a\n\x1A"
+      "b\n");
   LineReader reader(&file, 4);
   std::string_view line;
   ASSERT_EQ(kOk, reader.ReadLine(&line));

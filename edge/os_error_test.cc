@@ -9,16 +9,15 @@ TEST(OsErrorTest, Messages) {
   const struct {
     OsError code;
     const char* message;
-  } cases[] = {{2, "File not found"},      {3, "Invalid filename"},   {4, "Too many open files"},
-               {5, "File access denied"},  {32, "I/O error 32"},      {112, "I/O error 112"},
+  } cases[] = {{2, "File not found"},     {3, "Invalid filename"}, {4, "Too many open files"},
+               {5, "File access denied"}, {32, "I/O error 32"},    {112, "I/O error 112"},
                {206, "I/O error 206"}};
   for (const auto& c : cases) EXPECT_EQ(c.message, InOutErrorMessage(c.code));
 }
 
 TEST(OsErrorTest, ExceptionReportAddsFullStopOnce) {
-  EXPECT_EQ(
-      "Exception EInOutError in module airtally.exe at 00408A3C.\r\nFile not found.\r\n\r\n",
-      ExceptionReport("EInOutError", "airtally.exe", 0x00408A3C, "File not found"));
+  EXPECT_EQ("Exception EInOutError in module airtally.exe at 00408A3C.\r\nFile not found.\r\n\r\n",
+            ExceptionReport("EInOutError", "airtally.exe", 0x00408A3C, "File not found"));
   EXPECT_EQ("Exception E in module m at 0000000F.\r\nDone.\r\n\r\n",
             ExceptionReport("E", "m", 15, "Done."));
 }

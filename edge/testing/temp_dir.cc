@@ -20,7 +20,8 @@ TempDir::~TempDir() {
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
   const std::filesystem::path file = path_ / name;
-  std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return file.string();
 }
 

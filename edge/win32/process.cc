@@ -50,10 +50,10 @@ bool StartDetached(std::string_view program, std::string_view arguments) {
   // CreateProcessA may write into the command line, so it gets a copy.
   std::string command_line(program);
   command_line.append(arguments);
-  const bool started = CreateProcessA(nullptr, command_line.data(), nullptr, nullptr,
-                                      /*bInheritHandles=*/FALSE,
-                                      CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS, nullptr,
-                                      nullptr, &startup, &process) != 0;
+  const bool started =
+      CreateProcessA(nullptr, command_line.data(), nullptr, nullptr,
+                     /*bInheritHandles=*/FALSE, CREATE_NEW_PROCESS_GROUP | NORMAL_PRIORITY_CLASS,
+                     nullptr, nullptr, &startup, &process) != 0;
   // Closed in every case: after a failed start both are null, and closing
   // null does nothing. The process is not waited for.
   CloseHandle(process.hProcess);
