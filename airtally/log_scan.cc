@@ -12,6 +12,7 @@
 #include "airtally/take_handler.h"
 #include "airtally/take_line.h"
 #include "airtally/texts.h"
+#include "edge/byte_vectors.h"
 
 namespace airtally {
 namespace {
@@ -20,24 +21,13 @@ namespace {
 // where the mark's first and last bytes both stand at the right distance, and
 // most blocks have no such position at all. The vectors are the compiler's
 // generic ones, so this builds for every target.
-using Bytes16 = signed char __attribute__((vector_size(16)));
-
-Bytes16 Load16(const char* at) {
-  Bytes16 bytes;
-  std::memcpy(&bytes, at, sizeof bytes);
-  return bytes;
-}
-
-Bytes16 Broadcast(char byte) {
-  Bytes16 bytes;
-  for (int i = 0; i < 16; ++i) bytes[i] = static_cast<signed char>(byte);
-  return bytes;
-}
+using edge::Bytes16;
+using edge::Load16;
 
 // The first position of [at, at + 16) where the whole mark stands, or npos.
 size_t MarkInSixteen(const char* data, size_t at, Bytes16 lanes_hit) {
   uint64_t halves[2];
-  std::memcpy(halves, &lanes_hit, sizeof halves);
+  edge::Halves(lanes_hit, halves);
   for (int half = 0; half < 2; ++half) {
     // A hit lane is a whole byte of ones.
     for (uint64_t lanes = halves[half]; lanes != 0;) {
@@ -52,8 +42,8 @@ size_t MarkInSixteen(const char* data, size_t at, Bytes16 lanes_hit) {
 
 size_t FindTakeMark(std::string_view text, size_t from) {
   constexpr size_t kLast = kTakeMark.size() - 1;
-  static const Bytes16 kFirstByte = Broadcast(kTakeMark.front());
-  static const Bytes16 kLastByte = Broadcast(kTakeMark.back());
+  static const Bytes16 kFirstByte = edge::Broadcast16(kTakeMark.front());
+  static const Bytes16 kLastByte = edge::Broadcast16(kTakeMark.back());
   const char* const data = text.data();
   const size_t n = text.size();
   const auto hits = [&](size_t at) {
@@ -61,10 +51,7 @@ size_t FindTakeMark(std::string_view text, size_t from) {
   };
   size_t at = from;
   for (; at + kLast + 64 <= n; at += 64) {
-    const auto any = hits(at) | hits(at + 16) | hits(at + 32) | hits(at + 48);
-    uint64_t halves[2];
-    std::memcpy(halves, &any, sizeof halves);
-    if ((halves[0] | halves[1]) == 0) continue;
+    if (!edge::AnyLane(hits(at) | hits(at + 16) | hits(at + 32) | hits(at + 48))) continue;
     for (size_t part = at; part < at + 64; part += 16) {
       const size_t mark = MarkInSixteen(data, part, hits(part));
       if (mark != std::string_view::npos) return mark;

@@ -2,8 +2,9 @@
 #include "edge/line_reader.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
+
+#include "edge/byte_vectors.h"
 
 namespace edge {
 namespace {
@@ -16,25 +17,18 @@ constexpr char kEndOfFileMark = 0x1A;
 // the compiler's generic vectors (which build for every target), and only a
 // step that holds one is looked at byte by byte.
 size_t FirstIrregular(std::string_view bytes) {
-  using Bytes16 = signed char __attribute__((vector_size(16)));
-  const auto load = [&](size_t at) {
-    Bytes16 loaded;
-    std::memcpy(&loaded, bytes.data() + at, sizeof loaded);
-    return loaded;
-  };
   const auto irregular = [&](size_t at) {
-    const Bytes16 here = load(at);
-    const Bytes16 next = load(at + 1);
+    const Bytes16 here = Load16(bytes.data() + at);
+    const Bytes16 next = Load16(bytes.data() + at + 1);
     return (here == 0x1A) | ((here == '\r') & (next != '\n'));
   };
   const size_t n = bytes.size();
   size_t step = 0;
   for (; step + 64 < n; step += 64) {
-    const auto found =
-        irregular(step) | irregular(step + 16) | irregular(step + 32) | irregular(step + 48);
-    uint64_t halves[2];
-    std::memcpy(halves, &found, sizeof halves);
-    if ((halves[0] | halves[1]) != 0) break;
+    if (AnyLane(irregular(step) | irregular(step + 16) | irregular(step + 32) |
+                irregular(step + 48))) {
+      break;
+    }
   }
   for (size_t i = step; i < n; ++i) {
     if (bytes[i] == kEndOfFileMark) return i;
