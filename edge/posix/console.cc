@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <string>
-#include <string_view>
 
 #include "edge/platform.h"
 
@@ -55,18 +54,6 @@ std::string AnsiColours(uint16_t attribute) {
   return sequence;
 }
 
-// Straight to the terminal: the text is ASCII and must not be taken as code
-// page 866. A failure is not reported, as on Windows.
-void WriteEscape(File& console, const std::string& sequence) {
-  const auto fd = static_cast<int>(console.handle());
-  for (std::string_view rest = sequence; !rest.empty();) {
-    const ssize_t put = write(fd, rest.data(), rest.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return;
-    rest.remove_prefix(static_cast<size_t>(put));
-  }
-}
-
 }  // namespace
 
 File OpenStandardStream(StandardStream stream) {
@@ -82,14 +69,15 @@ uint16_t SetConsoleAttribute(File& console, uint16_t attribute) {
   // terminal's own default colours stand for.
   constexpr uint16_t kDefaultAttribute = 7;
   if (!console.is_console()) return kDefaultAttribute;
-  WriteEscape(console, AnsiColours(attribute));
+  // A failure is not reported, as on Windows.
+  WriteToFile(console, AnsiColours(attribute));
   return kDefaultAttribute;
 }
 
 // Only SetConsoleAttribute changes a terminal's colours, so what was in force
 // before is always the terminal's default.
 void RestoreConsoleAttribute(File& console, uint16_t) {
-  if (console.is_console()) WriteEscape(console, "\x1b[0m");
+  if (console.is_console()) WriteToFile(console, "\x1b[0m");
 }
 
 }  // namespace edge
