@@ -13,6 +13,7 @@
 
 #include "edge/code_pages.h"
 #include "edge/command_line.h"
+#include "edge/path_rules.h"
 #include "edge/platform.h"
 #include "edge/posix/host.h"
 
@@ -50,7 +51,7 @@ std::vector<std::string> ProgramArguments() {
 
 OsError ProbeReadWrite(std::string_view name, bool* opened) {
   *opened = false;
-  if (name.size() >= kMaxPathBytes) return kOk;
+  if (RefusedPath(name) != kOk) return kOk;
   // A folder does not open for writing, as on Windows.
   const int fd = open(posix::HostPath(name).c_str(), O_RDWR | O_CLOEXEC);
   if (fd < 0) return kOk;
