@@ -19,10 +19,6 @@ std::string_view ClipTail(std::string_view key);
 // there are: the entries are indexed by a hash of their tails.
 class ClipTally {
  public:
-  ClipTally() = default;
-  ClipTally(ClipTally&&) = default;
-  ClipTally& operator=(ClipTally&&) = default;
-
   // Adds 1 to the count of the entry whose tail equals the tail of `key`;
   // false, with the tally unchanged, when there is none.
   bool CountKnownClip(std::string_view key);
